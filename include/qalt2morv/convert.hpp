@@ -1,0 +1,63 @@
+// qalt2morv C++ interface, for programs that link the library directly. No global state:
+// conversions may run on several threads at once.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qalt2morv {
+
+enum class Status : std::int32_t {
+  ok = 0,                 // converted
+  deck_unreadable = 1500, // the deck is missing, a directory, or cannot be read
+  deck_malformed = 1501,  // a deck field breaks its edit rule, or a value overflows
+  output_failed = 1502,   // the keyword file cannot be opened or written
+  internal_error = 1503,  // out of memory or another internal failure
+};
+
+// The fixed sentence for a status.
+const char* status_text(Status status);
+
+// Something the deck held that the conversion did not recognise (a word, letter or code);
+// it never changes the keyword file or the status, but says why a record is missing.
+struct ConversionNote {
+  int line = 0;          // deck line
+  std::string found;     // the text found, trailing blanks dropped
+  std::string expected;  // what the line may hold
+};
+
+enum class LineEnding {
+  platform,  // "\r\n" on Windows, "\n" elsewhere
+  lf,
+  crlf,
+};
+
+struct ConvertOptions {
+  LineEnding line_ending = LineEnding::platform;
+};
+
+struct ConvertResult {
+  Status status = Status::ok;
+  std::string message;  // empty when converted; otherwise names the deck line and the cause
+  int line = 0;         // deck line of a malformed field, 0 otherwise
+  std::vector<ConversionNote> notes;
+  bool ok() const { return status == Status::ok; }
+};
+
+// Converts deck bytes in memory into keyword text in memory. keyword_text is replaced; it is
+// left empty after a failure.
+ConvertResult convert_text(std::string_view deck_bytes, std::string& keyword_text,
+                           const ConvertOptions& options = {});
+
+// Converts the deck file at deck_path into keyword text in memory.
+ConvertResult convert_file_to_text(const std::string& deck_path, std::string& keyword_text,
+                                   const ConvertOptions& options = {});
+
+// Converts the deck file at deck_path into the keyword file at output_path. An existing
+// keyword file is replaced; after a failure no keyword file is left behind.
+ConvertResult convert_file(const std::string& deck_path, const std::string& output_path,
+                           const ConvertOptions& options = {});
+
+}  // namespace qalt2morv

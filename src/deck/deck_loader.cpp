@@ -1,0 +1,99 @@
+// The deck loader: lines into the store, then the normalisation that deck line 1 decides
+// (leading-blank shift, star prefix) and its unit letter.
+#include "deck/deck_loader.hpp"
+
+#include <algorithm>
+
+namespace qalt2morv::deck {
+
+namespace {
+constexpr int kShiftedColumns = 80;  // the leading-blank shift moves columns 1 to 80 only
+constexpr int kUnitLetterWidth = 8;
+}  // namespace
+
+void LineSplitter::put(char c) {
+  in_line_ = true;
+  if (column_ < kDeckColumns) {
+    s_.lines[static_cast<std::size_t>(s_.line_count)][static_cast<std::size_t>(column_)] = c;
+  }
+  if (column_ < kDeckColumns + 1) ++column_;  // columns beyond 90 are skipped
+}
+
+void LineSplitter::end_line() {
+  ++s_.line_count;
+  column_ = 0;
+  in_line_ = false;
+  pending_cr_ = false;
+  if (s_.line_count == kDeckMaxLines) full_ = true;
+}
+
+bool LineSplitter::feed(const char* data, std::size_t size) {
+  for (std::size_t i = 0; i < size && !full_; ++i) {
+    const char c = data[i];
+    if (c == '\n') {
+      end_line();  // a CR directly before the LF is not part of the line
+      continue;
+    }
+    if (pending_cr_) {
+      pending_cr_ = false;
+      put('\r');
+    }
+    if (c == '\r') {
+      pending_cr_ = true;
+      in_line_ = true;
+    } else {
+      put(c);
+    }
+  }
+  return !full_;
+}
+
+void LineSplitter::finish() {
+  if (full_) return;
+  // A CR at the very end of the deck is not part of a line; a last line without a newline
+  // counts when it holds anything else.
+  if (in_line_ && (column_ > 0)) end_line();
+  pending_cr_ = false;
+}
+
+void normalise_and_read_unit_letter(ConversionState& s) {
+  DeckLine& first = s.lines[0];
+
+  // Leading-blank shift: deck line 1 decides it, every line of the store takes it. Columns
+  // 81 - shift to 80 keep their old characters, so the last ones appear twice.
+  if (first[0] == ' ') {
+    const int shift = first[1] == ' ' ? 2 : 1;
+    // Lines beyond the line count are blank and stay blank under the shift.
+    for (int k = 0; k < s.line_count; ++k) {
+      DeckLine& line = s.lines[static_cast<std::size_t>(k)];
+      std::copy(line.begin() + shift, line.begin() + kShiftedColumns, line.begin());
+    }
+  }
+
+  // Star prefix: the asterisks at the start of deck line 1 become blanks; the unit letter
+  // stands right after them.
+  std::size_t p = 0;
+  if (first[0] == '*') {
+    while (p < first.size() && first[p] == '*') first[p++] = ' ';
+  }
+
+  // The unit letter text: 8 columns from p (blank beyond column 90).
+  for (std::size_t i = 0; i < kUnitLetterWidth; ++i) {
+    s.unit_letter_text[i] = p + i < first.size() ? first[p + i] : ' ';
+  }
+  switch (s.unit_letter_text[0]) {
+    case 'U': s.unit_system = 1.0f; break;
+    case 'S': s.unit_system = 2.0f; break;
+    case 'M': s.unit_system = 3.0f; break;
+    default: break;  // no code: deck line 278 may supply one later
+  }
+}
+
+void load_deck(ConversionState& s, std::string_view deck_bytes) {
+  LineSplitter splitter(s);
+  splitter.feed(deck_bytes.data(), deck_bytes.size());
+  splitter.finish();
+  normalise_and_read_unit_letter(s);
+}
+
+}  // namespace qalt2morv::deck

@@ -1,0 +1,176 @@
+// The edit rules of the deck's fixed-column numbers, as Fortran formatted input (F11.5 and
+// I9 with blanks ignored) reads them, and the guarded reads built on them.
+#include "deck/field_kinds.hpp"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+#include <system_error>
+
+#include "entry/conversion_error.hpp"
+
+namespace qalt2morv::deck {
+
+namespace {
+
+constexpr int kRealColumns = 11;
+constexpr int kIntegerColumns = 9;
+constexpr int kSearchColumns = 40;
+
+// The columns of a field as the user wrote them, surrounding blanks dropped, for messages.
+std::string shown_text(const DeckLine& line, int columns) {
+  int first = 0;
+  int last = columns;
+  while (first < last && line[static_cast<std::size_t>(first)] == ' ') ++first;
+  while (last > first && line[static_cast<std::size_t>(last - 1)] == ' ') --last;
+  std::string text(line.data() + first, static_cast<std::size_t>(last - first));
+  // Control bytes would garble a one-line message; show them as '?'.
+  for (char& c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) c = '?';
+  }
+  return text;
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+float parse_real_field(const DeckLine& line, int k) {
+  // Blanks anywhere in the field are ignored.
+  char field[kRealColumns];
+  int n = 0;
+  for (int i = 0; i < kRealColumns; ++i) {
+    const char c = line[static_cast<std::size_t>(i)];
+    if (c != ' ') field[n++] = c;
+  }
+  if (n == 0) return 0.0f;
+
+  const auto malformed = [&]() { return DeckFieldError(k, shown_text(line, kRealColumns), "is not a number"); };
+
+  int pos = 0;
+  bool negative = false;
+  if (field[pos] == '+' || field[pos] == '-') negative = field[pos++] == '-';
+
+  // Mantissa digits (the point removed) and how many of them stand right of the point.
+  char digits[kRealColumns];
+  int digit_count = 0;
+  int fraction_digits = 0;
+  bool point = false;
+  for (; pos < n; ++pos) {
+    const char c = field[pos];
+    if (is_digit(c)) {
+      digits[digit_count++] = c;
+      if (point) ++fraction_digits;
+    } else if (c == '.') {
+      if (point) throw malformed();
+      point = true;
+    } else {
+      break;
+    }
+  }
+  // Without a point the rightmost five digits are the fraction.
+  if (!point) fraction_digits = 5;
+
+  // Exponent: E or D with an optionally signed integer, or a sign directly followed by one.
+  std::int64_t exponent = 0;
+  if (pos < n) {
+    const char c = field[pos];
+    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+      ++pos;
+    } else if (c != '+' && c != '-') {
+      throw malformed();
+    }
+    bool exponent_negative = false;
+    if (pos < n && (field[pos] == '+' || field[pos] == '-')) exponent_negative = field[pos++] == '-';
+    if (pos == n) throw malformed();
+    for (; pos < n; ++pos) {
+      if (!is_digit(field[pos])) throw malformed();
+      exponent = exponent * 10 + (field[pos] - '0');  // at most ten digits
+    }
+    if (exponent_negative) exponent = -exponent;
+  }
+
+  // A field of only a sign, a point or an exponent reads as zero, as Fortran input does.
+  if (digit_count == 0) return negative ? -0.0f : 0.0f;
+
+  // Round once, from the exact decimal, to single precision.
+  char normalised[kRealColumns + 24];
+  int m = 0;
+  for (int i = 0; i < digit_count; ++i) normalised[m++] = digits[i];
+  normalised[m++] = 'e';
+  const auto r = std::to_chars(normalised + m, normalised + sizeof normalised, exponent - fraction_digits);
+  const char* end = r.ptr;
+  float value = 0.0f;
+  const auto parsed = std::from_chars(normalised, end, value, std::chars_format::scientific);
+  if (parsed.ec == std::errc::result_out_of_range) {
+    // Out of range either way: beyond the largest single-precision real is an error; below
+    // the smallest it is zero.
+    int leading_zeros = 0;
+    while (leading_zeros < digit_count && digits[leading_zeros] == '0') ++leading_zeros;
+    const std::int64_t magnitude = (digit_count - leading_zeros) + exponent - fraction_digits;
+    if (magnitude > 0) throw DeckFieldError(k, shown_text(line, kRealColumns), "is too large for a single-precision real");
+    value = 0.0f;
+  } else if (parsed.ec != std::errc() || !std::isfinite(value)) {
+    throw DeckFieldError(k, shown_text(line, kRealColumns), "is too large for a single-precision real");
+  }
+  return negative ? -value : value;
+}
+
+std::int64_t parse_integer_field(const DeckLine& line, int k) {
+  char field[kIntegerColumns];
+  int n = 0;
+  for (int i = 0; i < kIntegerColumns; ++i) {
+    const char c = line[static_cast<std::size_t>(i)];
+    if (c != ' ') field[n++] = c;
+  }
+  if (n == 0) return 0;
+  int pos = 0;
+  bool negative = false;
+  if (field[pos] == '+' || field[pos] == '-') negative = field[pos++] == '-';
+  if (pos == n) throw DeckFieldError(k, shown_text(line, kIntegerColumns), "is not a whole number");
+  std::int64_t value = 0;  // at most nine digits
+  for (; pos < n; ++pos) {
+    if (!is_digit(field[pos])) throw DeckFieldError(k, shown_text(line, kIntegerColumns), "is not a whole number");
+    value = value * 10 + (field[pos] - '0');
+  }
+  return negative ? -value : value;
+}
+
+void decode_real(const ConversionState& s, int k, float& field) {
+  if (has_line(s, k)) field = parse_real_field(line_of(s, k), k);
+}
+
+void decode_integer(const ConversionState& s, int k, std::int64_t& field) {
+  if (has_line(s, k)) field = parse_integer_field(line_of(s, k), k);
+}
+
+TolerantRead tolerant_read(ConversionState& s, int k) {
+  if (has_line(s, k)) {
+    const DeckLine& line = line_of(s, k);
+    for (int i = 0; i < kSearchColumns; ++i) s.search_copy[static_cast<std::size_t>(i)] = line[static_cast<std::size_t>(i)];
+  }
+  bool point = false;
+  for (int i = 0; i < kSearchColumns; ++i) point = point || s.search_copy[static_cast<std::size_t>(i)] == '.';
+
+  // A line the deck lacks is blank in the store, so either rule gives 0 for it.
+  const DeckLine& line = line_of(s, k);
+
+  TolerantRead r;
+  r.has_point = point;
+  if (point) {
+    r.real = parse_real_field(line, k);
+  } else {
+    r.integer = parse_integer_field(line, k);
+    r.real = static_cast<float>(r.integer);
+  }
+  return r;
+}
+
+void decode_tolerant_real(ConversionState& s, int k, float& field) { field = tolerant_read(s, k).real; }
+
+void decode_tolerant_real_if_present(ConversionState& s, int k, float& field) {
+  if (has_line(s, k)) field = tolerant_read(s, k).real;
+}
+
+}  // namespace qalt2morv::deck

@@ -1,0 +1,118 @@
+// Deck lines 451 to 499, the last the conversion reads: nozzle counts, nozzle placement
+// codes, air-cooler bundle data, the baffle cuts from edge distances, the orientation code.
+#include "deck/deck_layout.hpp"
+#include "deck/deck_notes.hpp"
+#include "deck/deck_steps.hpp"
+#include "deck/deck_words.hpp"
+#include "deck/field_kinds.hpp"
+
+namespace qalt2morv::deck {
+
+namespace {
+
+constexpr float kSegmental = 1.0f;
+constexpr float kDoubleSegmental = 2.0f;
+constexpr float kTripleSegmental = 3.0f;
+
+void set_nozzle_counts(State& s) {
+  s.shell_inlet_nozzle_count = static_cast<float>(s.shell_inlet_nozzle_count_int);
+  s.shell_outlet_nozzle_count = static_cast<float>(s.shell_outlet_nozzle_count_int);
+  s.tube_inlet_nozzle_count = static_cast<float>(s.tube_inlet_nozzle_count_int);
+  s.tube_outlet_nozzle_count = static_cast<float>(s.tube_outlet_nozzle_count_int);
+}
+
+// The deck's code and the layout's setting count differently: a blank line (0) is the
+// layout's first placement.
+void set_u_tube_nozzle_setting(State& s) {
+  switch (s.u_tube_nozzle_code) {
+    case 0: s.u_tube_nozzle_setting = 1.0f; break;
+    case 1: s.u_tube_nozzle_setting = 0.0f; break;
+    case 2: s.u_tube_nozzle_setting = 2.0f; break;
+    default:
+      s.u_tube_nozzle_setting = 0.0f;
+      note_line(s, 478, kIntegerColumns, "0, 1 or 2");
+      break;
+  }
+}
+
+void set_draft_type(State& s) {
+  if (const WordCode* w = find_word(s.fan_draft, kFanDraftWords)) {
+    s.draft_type_code = static_cast<std::int64_t>(w->code);
+  } else if (!field_is_blank(s.fan_draft)) {
+    note_line(s, 480, kWordColumns, "FORCED or INDUCED");
+  }
+}
+
+void set_nozzle_end_setting(State& s) {
+  if (s.nozzle_end_code == 1) s.nozzle_end_setting = 2.0f;
+  if (s.nozzle_end_code == 2) s.nozzle_end_setting = 3.0f;
+  if (s.nozzle_end_code < 0 || s.nozzle_end_code > 2) note_line(s, 488, kIntegerColumns, "0, 1 or 2");
+}
+
+// The deck gives the baffle edges as distances; the host wants cuts in percent of the
+// shell diameter. A distance of 0 or below keeps the cut as it was, and without a shell
+// diameter there is nothing to take a percentage of.
+void derive_baffle_cuts(State& s) {
+  const float d = s.shell_diameter;
+  const float d1 = s.cut_distance_1;
+  const float d2 = s.cut_distance_2;
+  const float d3 = s.cut_distance_3;
+  if (!(d > 0.0f)) return;
+  if (s.baffle_type_code == kSegmental) {
+    if (d1 > 0.0f) s.baffle_cut = (0.5f * d - d1) / d * 100.0f;
+  } else if (s.baffle_type_code == kDoubleSegmental) {
+    if (d2 > 0.0f) s.baffle_cut = (d2 + d2) / d * 100.0f;
+    if (d1 > 0.0f) s.second_baffle_cut = (0.5f * d - d1) / d * 100.0f;
+  } else if (s.baffle_type_code == kTripleSegmental) {
+    if (d3 > 0.0f) s.baffle_cut = (d3 + d3) / d * 100.0f;
+    if (d2 > 0.0f) {
+      if (d1 > 0.0f) s.second_baffle_cut = (d2 - d1) / d * 100.0f;
+      if (s.third_cut_count > 0) s.third_baffle_cut = (d - d1 + d3 - d2) / d * 100.0f;
+    }
+  }
+}
+
+void check_orientation_code(State& s) {
+  const float c = s.orientation_code;
+  if (c != 0.0f && c != 1.0f && c != 2.0f) note_line(s, 499, kWordColumns, "0, 1 or 2");
+}
+
+constexpr DeckStep kNozzleCountsAndCuts[] = {
+    integer(451, &State::shell_inlet_nozzle_count_int),
+    integer(452, &State::shell_outlet_nozzle_count_int),
+    integer(453, &State::tube_inlet_nozzle_count_int),
+    integer(454, &State::tube_outlet_nozzle_count_int),
+    rule(set_nozzle_counts),
+    integer(478, &State::u_tube_nozzle_code),
+    rule(set_u_tube_nozzle_setting),
+    text(479, &State::reserved_479),
+    text(480, &State::fan_draft),
+    rule(set_draft_type),
+    real(483, &State::reserved_483),
+    real(484, &State::reserved_484),
+    integer(485, &State::tube_rows),
+    integer(486, &State::odd_row_tubes),
+    integer(487, &State::even_row_tubes),
+    integer(488, &State::nozzle_end_code),
+    rule(set_nozzle_end_setting),
+    integer(489, &State::bundles_in_parallel),
+    integer(490, &State::bays_in_parallel),
+    text(491, &State::reserved_491),
+    text(492, &State::reserved_492),
+    text(493, &State::reserved_493),
+    real(494, &State::cut_distance_1),
+    real(495, &State::cut_distance_2),
+    real(496, &State::cut_distance_3),
+    rule(derive_baffle_cuts),
+    text(497, &State::u_bend_baffle),
+    text(498, &State::reserved_498),
+    tolerant_if_present(499, &State::orientation_code),
+    rule(check_orientation_code),
+};
+static_assert(!writes_records(kNozzleCountsAndCuts));
+
+}  // namespace
+
+void decode_nozzle_counts_and_cuts(ConversionState& s) { run_steps(kNozzleCountsAndCuts, s, nullptr); }
+
+}  // namespace qalt2morv::deck

@@ -1,0 +1,54 @@
+// Failures that end a conversion early. They never leave the library: the conversion run
+// catches them and turns them into a status and a message.
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace qalt2morv {
+
+// A deck field that breaks its edit rule (letters in a number, a point in an integer, a
+// real beyond single precision). Carries the deck line and the text found.
+class DeckFieldError : public std::exception {
+ public:
+  DeckFieldError(int line, std::string text, std::string cause)
+      : line_(line), text_(std::move(text)), cause_(std::move(cause)),
+        message_("line " + std::to_string(line_) + ": \"" + text_ + "\" " + cause_) {}
+  int line() const noexcept { return line_; }
+  const std::string& text() const noexcept { return text_; }
+  const std::string& cause() const noexcept { return cause_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  int line_;
+  std::string text_;
+  std::string cause_;
+  std::string message_;
+};
+
+// A value that would reach the keyword file as nan or inf (deck values so large that a
+// derived value overflows). Such a value is never written.
+class NonFiniteValue : public std::exception {
+ public:
+  explicit NonFiniteValue(std::string key)
+      : key_(std::move(key)),
+        message_("record \"" + key_ + "\": value is not finite (deck values out of range)") {}
+  const std::string& key() const noexcept { return key_; }
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string key_;
+  std::string message_;
+};
+
+// The deck file is missing, a directory, or cannot be read.
+class DeckUnreadable : public std::exception {
+ public:
+  explicit DeckUnreadable(std::string message) : message_(std::move(message)) {}
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
+}  // namespace qalt2morv

@@ -1,0 +1,14 @@
+// The file-to-file conversion shared by the exported function and the C++ interface; they
+// differ only in how failures are reported.
+#pragma once
+
+#include "entry/host_services.hpp"
+#include "entry/keyword_writer.hpp"
+#include "qalt2morv/convert.hpp"
+
+namespace qalt2morv {
+
+ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnd line_end,
+                                const HostServices& services);
+
+}  // namespace qalt2morv

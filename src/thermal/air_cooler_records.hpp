@@ -1,0 +1,12 @@
+// The air-cooled exchanger block, written when deck line 485 gives tube rows.
+#pragma once
+
+#include "entry/conversion_state.hpp"
+#include "entry/keyword_writer.hpp"
+
+namespace qalt2morv::thermal {
+
+// Phase 5 of a conversion: writes nothing unless tube_rows > 0.
+void write_air_cooler_records(const ConversionState& s, KeywordWriter& out);
+
+}  // namespace qalt2morv::thermal

@@ -1,0 +1,13 @@
+// Stream allocation (shell and tube side to hot and cold stream) and the thermal records,
+// the last records of every keyword file.
+#pragma once
+
+#include "entry/conversion_state.hpp"
+#include "entry/keyword_writer.hpp"
+
+namespace qalt2morv::thermal {
+
+// Phase 6 of a conversion.
+void write_thermal_records(ConversionState& s, KeywordWriter& out);
+
+}  // namespace qalt2morv::thermal
