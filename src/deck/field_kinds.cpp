@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -91,8 +92,13 @@ float parse_real_field(const DeckLine& line, int k) {
     if (exponent_negative) exponent = -exponent;
   }
 
+  // Fortran input takes an exponent, after the scaling of the five implied decimals, of
+  // at most four digits; a longer one is no number.
+  if (std::abs(exponent - (point ? 0 : 5)) > 9999) throw malformed();
+
   // A field of only a sign, a point or an exponent reads as zero, as Fortran input does.
-  if (digit_count == 0) return negative ? -0.0f : 0.0f;
+  // (A lone minus sign reads as +0, a minus with a point or an exponent as -0.)
+  if (digit_count == 0) return negative && n > 1 ? -0.0f : 0.0f;
 
   // Round once, from the exact decimal, to single precision.
   char normalised[kRealColumns + 24];
