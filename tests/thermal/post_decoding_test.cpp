@@ -12,6 +12,14 @@
 namespace qalt2morv::thermal {
 namespace {
 
+// Names each instantiated case after its table entry.
+struct CaseName {
+  template <class Param>
+  std::string operator()(const ::testing::TestParamInfo<Param>& case_info) const {
+    return case_info.param.name;
+  }
+};
+
 template <std::size_t N>
 void set_text(FixedText<N>& field, const std::string& text) {
   field = FixedText<N>();
@@ -45,7 +53,7 @@ TEST_P(PostDecodingBaffleOrientation, CodeFollowsAngleAndArrangement) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PostDecodingBaffleOrientation,
+    PostDecoding, PostDecodingBaffleOrientation,
     ::testing::Values(
         BaffleOrientationCase{"SegmentalTopAngle90", 1, 0, 90, 1},
         BaffleOrientationCase{"SegmentalTopAngle45", 1, 0, 45, 3},
@@ -61,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         BaffleOrientationCase{"UnbaffledShell", 4, 0, 90, 0},
         BaffleOrientationCase{"BaffleCodeAboveRod", 6, 0, 90, 0},
         BaffleOrientationCase{"UnknownArrangement", 1, 3, 90, 0}),
-    [](const ::testing::TestParamInfo<BaffleOrientationCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Deck line 58 holds 11.5 and line 59 holds 7.25 in every case.
 struct OrientationCase {
@@ -99,7 +107,7 @@ TEST_P(PostDecodingOrientation, NozzlesAndTubeFieldDistances) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, PostDecodingOrientation,
+    PostDecoding, PostDecodingOrientation,
     ::testing::Values(
         // E shell, inlet on top: the outlet side follows the baffle parity.
         OrientationCase{"EShellTopEven", 1, 5, "", 6, 0, 2, {1, 3}, {0, 0}, 11.5f, 7.25f},
@@ -122,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         OrientationCase{"ShellTypeNotGiven", 0, 0, "", 0, 0, 2, {1, 0}, {0, 0}, 11.5f, 7.25f},
         OrientationCase{"SideEntry", 2, 5, "", 6, 1, 2, {2, 4}, {0, 0}, 0, 0},
         OrientationCase{"UnknownArrangement", 1, 5, "", 6, 3, 2, {0, 0}, {0, 0}, 0, 0}),
-    [](const ::testing::TestParamInfo<OrientationCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 struct FluidNameCase {
   const char* name;
@@ -147,14 +155,12 @@ TEST_P(PostDecodingFluidNames, NamesFollowTheHotSide) {
   EXPECT_EQ(as_string(s->cold_fluid_name), c.shell_name_is_hot ? tube : shell);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PostDecodingFluidNames,
+INSTANTIATE_TEST_SUITE_P(PostDecoding, PostDecodingFluidNames,
                          ::testing::Values(FluidNameCase{"ShellHotter", 150, 30, true},
                                            FluidNameCase{"TubeHotter", 30, 150, false},
                                            FluidNameCase{"EqualGoesToTube", 120, 120, false},
                                            FluidNameCase{"BothBlank", 0, 0, false}),
-                         [](const ::testing::TestParamInfo<FluidNameCase>& info) {
-                           return std::string(info.param.name);
-                         });
+                         CaseName());
 
 struct NozzleSizeCase {
   const char* name;
@@ -178,13 +184,11 @@ TEST_P(PostDecodingNozzleSizes, ShellNozzlesGetNominalSizes) {
   EXPECT_EQ(s->shell_outlet_nozzle_nps, c.outlet_nps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, PostDecodingNozzleSizes,
+INSTANTIATE_TEST_SUITE_P(PostDecoding, PostDecodingNozzleSizes,
                          ::testing::Values(NozzleSizeCase{"UsInches", 1, 10.02f, 6.065f, 10, 6},
                                            NozzleSizeCase{"SiMillimetres", 2, 25.0f, 600, 25.4f, 609.6f},
                                            NozzleSizeCase{"NoDiameter", 1, 0, 0, 0, 0}),
-                         [](const ::testing::TestParamInfo<NozzleSizeCase>& info) {
-                           return std::string(info.param.name);
-                         });
+                         CaseName());
 
 TEST(PostDecodingDeck, DerivesFromTheDeckLines) {
   // A U-tube E shell with 7 baffle spaces (6 baffles) and a U-bend baffle: 7 baffles, odd.

@@ -14,6 +14,14 @@
 namespace qalt2morv::thermal {
 namespace {
 
+// Names each instantiated case after its table entry.
+struct CaseName {
+  template <class Param>
+  std::string operator()(const ::testing::TestParamInfo<Param>& case_info) const {
+    return case_info.param.name;
+  }
+};
+
 using Lines = std::vector<std::string>;
 
 Lines lines_of(const std::string& text) {
@@ -158,7 +166,7 @@ Lines concat(Lines a, const Lines& b) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ThermalAllocation,
+    Thermal, ThermalAllocation,
     ::testing::Values(
         AllocationCase{"ShellHot", 150, 30, 1,
                        concat(kShellHotShellCode,
@@ -186,7 +194,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,150.000000,0",
                                "TempInCS,30.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
                                "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})}),
-    [](const ::testing::TestParamInfo<AllocationCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Shell side hot: flow 12.5, pressure 500, drop 35; tube side: flow 4, pressure 250, drop 12.
 struct UnitCase {
@@ -215,7 +223,7 @@ TEST_P(ThermalUnitFactors, PressuresAndFlowsScaled) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ThermalUnitFactors,
+    Thermal, ThermalUnitFactors,
     ::testing::Values(
         UnitCase{"UsCustomaryUnscaled", 1,
                  {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12.500000,0", "FlRaCS,4.000000,0",
@@ -229,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnitCase{"NoUnitSystemUnscaled", 0,
                  {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12.500000,0", "FlRaCS,4.000000,0",
                   "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}}),
-    [](const ::testing::TestParamInfo<UnitCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Deck lines 65 to 72: flow quantities A and B at inlet and outlet, shell then tube side.
 struct ApplicationCase {
@@ -259,7 +267,7 @@ TEST_P(ThermalApplicationType, CodesFromFlowQuantities) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ThermalApplicationType,
+    Thermal, ThermalApplicationType,
     ::testing::Values(
         // Shell side hot: hot a, b, c are lines 65, 67, 69; cold d, e, f are lines 66, 68, 72.
         ApplicationCase{"HotAAboveBWins", true, 100, 0, 0, 0, 50, 0, 0, 0, {"ApplTypeHS,3.000000,0"}},
@@ -274,7 +282,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Lines 69 and 72 hold values that would change both codes if read for this side.
         ApplicationCase{"TubeHotSidesSwap", false, 0, 40, 40, 0, 10, 50, 50, 10,
                         {"ApplTypeCS,1.000000,0", "ApplTypeHS,2.000000,0"}}),
-    [](const ::testing::TestParamInfo<ApplicationCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 struct ProgramModeCase {
   const char* name;
@@ -294,14 +302,12 @@ TEST_P(ThermalProgramMode, MissingModeIsRating) {
   EXPECT_EQ(s->program_mode, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ThermalProgramMode,
+INSTANTIATE_TEST_SUITE_P(Thermal, ThermalProgramMode,
                          ::testing::Values(ProgramModeCase{"NotNamed", 0, 2, "WurtProgMode,2.000000,0"},
                                            ProgramModeCase{"Negative", -1, 2, "WurtProgMode,2.000000,0"},
                                            ProgramModeCase{"Design", 1, 1, "WurtProgMode,1.000000,0"},
                                            ProgramModeCase{"Simulation", 3, 3, "WurtProgMode,3.000000,0"}),
-                         [](const ::testing::TestParamInfo<ProgramModeCase>& info) {
-                           return std::string(info.param.name);
-                         });
+                         CaseName());
 
 TEST(ThermalRecords, BlankLedHotNameWritesNoName) {
   auto s = std::make_unique<ConversionState>();
@@ -330,11 +336,11 @@ TEST_P(ThermalBeltList, TrailingZeroDroppedAllZeroSkipped) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, ThermalBeltList,
+    Thermal, ThermalBeltList,
     ::testing::Values(BeltListCase{"FirstOnly", {4.5f, 0}, {"NozVapBltSlotAreaSS,0,1", "4.500000, "}},
                       BeltListCase{"SecondOnly", {0, 2}, {"NozVapBltSlotAreaSS,0,2", " , ", "2.000000, "}},
                       BeltListCase{"None", {0, 0}, {}}),
-    [](const ::testing::TestParamInfo<BeltListCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(ThermalDeck, EqualInletTemperaturesPutNamesAndValuesOnTheTubeSide) {
   const std::string deck = testing::build_deck({{63, "10."},
