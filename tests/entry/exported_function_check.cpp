@@ -1,0 +1,184 @@
+// The exported function as the host calls it: statuses, what is left at the output path,
+// and what must stay true after every kind of bad input.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <sys/stat.h>
+
+#include "qalt2morv/qalt2morv.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string example_deck() { return QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck"; }
+
+std::string read_file(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void write_file(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+}
+
+class ExportedFunction : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("qalt2morv_exported_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  fs::path dir_;
+};
+
+// A deck of the given lines (line 1 "U"), every other line blank, 499 lines.
+std::string deck_with(int line, const std::string& text) {
+  std::string deck;
+  for (int k = 1; k <= 499; ++k) deck += (k == 1 ? std::string("U") : k == line ? text : std::string()) + "\n";
+  return deck;
+}
+
+TEST_F(ExportedFunction, ConvertsTheExampleAndReplacesAnExistingKeywordFile) {
+  const fs::path out = dir_ / "out.kw";
+  write_file(out, "OLD CONTENT THAT MUST GO\n");
+  ASSERT_EQ(QALT2MORV(example_deck().c_str(), out.string().c_str(), 0), QALT2MORV_OK);
+  const std::string first = read_file(out);
+  EXPECT_EQ(first.find("OLD CONTENT"), std::string::npos);
+  EXPECT_EQ(first.rfind("QALTUoM,1.000000,0\n", 0), 0u);
+  // Again over the same path, with another option value: the same bytes, not appended.
+  ASSERT_EQ(QALT2MORV(example_deck().c_str(), out.string().c_str(), 12345), QALT2MORV_OK);
+  EXPECT_EQ(read_file(out), first);
+}
+
+TEST_F(ExportedFunction, SuccessiveConversionsAreIndependent) {
+  const fs::path long_deck = dir_ / "long.deck";
+  const fs::path short_deck = dir_ / "short.deck";
+  write_file(long_deck, deck_with(150, "450.0"));
+  write_file(short_deck, "U\n");
+  const fs::path a = dir_ / "a.kw";
+  const fs::path b = dir_ / "b.kw";
+  const fs::path c = dir_ / "c.kw";
+  ASSERT_EQ(QALT2MORV(short_deck.string().c_str(), a.string().c_str(), 0), 0);
+  ASSERT_EQ(QALT2MORV(long_deck.string().c_str(), b.string().c_str(), 0), 0);
+  ASSERT_EQ(QALT2MORV(short_deck.string().c_str(), c.string().c_str(), 0), 0);
+  EXPECT_NE(read_file(b).find("TempInSS,450.000000,0"), std::string::npos);
+  EXPECT_EQ(read_file(a), read_file(c));  // nothing of the long deck survives
+}
+
+enum class Output { fresh, existing };
+
+struct BadInputCase {
+  const char* name;
+  std::string deck_bytes;  // written to the deck path unless deck_path is set
+  const char* deck_path;   // special deck path: nullptr means use the written file
+  int status;
+};
+
+TEST_F(ExportedFunction, BadDecks) {
+  std::string garbage(20000, '\0');
+  std::mt19937 rng(7);
+  for (auto& c : garbage) c = static_cast<char>(rng());
+  std::string many_lines;
+  for (int k = 0; k < 200000; ++k) many_lines += "0\n";  // valid in every field kind
+  const BadInputCase cases[] = {
+      {"empty deck converts", "", nullptr, QALT2MORV_OK},
+      {"one 10 MB line", std::string(10 * 1024 * 1024, 'U'), nullptr, QALT2MORV_OK},
+      {"200000 lines", "U\n" + many_lines, nullptr, QALT2MORV_OK},
+      {"NUL bytes in a text line", deck_with(276, std::string("CRUDE\0OIL", 9)), nullptr, QALT2MORV_OK},
+      {"NUL byte in a number", deck_with(150, std::string("45\0", 3)), nullptr, QALT2MORV_DECK_MALFORMED},
+      {"malformed number on a used line", deck_with(150, "12a4"), nullptr, QALT2MORV_DECK_MALFORMED},
+      {"malformed number on an unused line", deck_with(148, "12a4"), nullptr, QALT2MORV_DECK_MALFORMED},
+      {"real beyond single precision", deck_with(63, "9.9E99"), nullptr, QALT2MORV_DECK_MALFORMED},
+      {"binary garbage", garbage, nullptr, -1},  // 0 or 1501, never anything else
+  };
+  for (const auto& c : cases) {
+    const fs::path deck = dir_ / "bad.deck";
+    const fs::path out = dir_ / "bad.kw";
+    write_file(deck, c.deck_bytes);
+    write_file(out, "old");
+    const int status = QALT2MORV(deck.string().c_str(), out.string().c_str(), 0);
+    if (c.status == -1) {
+      EXPECT_TRUE(status == QALT2MORV_OK || status == QALT2MORV_DECK_MALFORMED) << c.name << ": " << status;
+    } else {
+      EXPECT_EQ(status, c.status) << c.name;
+    }
+    EXPECT_EQ(fs::exists(out), status == QALT2MORV_OK) << c.name << ": a keyword file only after success";
+    if (status == QALT2MORV_OK) {
+      EXPECT_NE(read_file(out), "old") << c.name;
+    }
+    EXPECT_TRUE(fs::exists(deck)) << c.name;
+  }
+}
+
+TEST_F(ExportedFunction, BadPaths) {
+  const fs::path out = dir_ / "out.kw";
+  const std::string deck = example_deck();
+  const fs::path sub = dir_ / "a_directory";
+  fs::create_directories(sub / "inside");
+  struct Case {
+    const char* name;
+    const char* deck;
+    const char* output;
+    int status;
+  };
+  const std::string missing = (dir_ / "no_such.deck").string();
+  const std::string out_s = out.string();
+  const std::string sub_s = sub.string();
+  const std::string missing_dir_out = (dir_ / "no_such_dir" / "out.kw").string();
+  const Case cases[] = {
+      {"missing deck", missing.c_str(), out_s.c_str(), QALT2MORV_DECK_UNREADABLE},
+      {"null deck path", nullptr, out_s.c_str(), QALT2MORV_DECK_UNREADABLE},
+      {"directory as deck", sub_s.c_str(), out_s.c_str(), QALT2MORV_DECK_UNREADABLE},
+      {"null output path", deck.c_str(), nullptr, QALT2MORV_OUTPUT_FAILED},
+      {"empty output path", deck.c_str(), "", QALT2MORV_OUTPUT_FAILED},
+      {"output in a missing directory", deck.c_str(), missing_dir_out.c_str(), QALT2MORV_OUTPUT_FAILED},
+      {"output path is a directory", deck.c_str(), sub_s.c_str(), QALT2MORV_OUTPUT_FAILED},
+  };
+  for (const auto& c : cases) {
+    write_file(out, "old");
+    EXPECT_EQ(QALT2MORV(c.deck, c.output, 0), c.status) << c.name;
+    if (c.output == out_s.c_str()) {
+      EXPECT_FALSE(fs::exists(out)) << c.name << ": the old keyword file is gone and no new one written";
+    }
+  }
+  EXPECT_TRUE(fs::is_directory(sub / "inside")) << "a directory at the output path is never removed";
+  EXPECT_FALSE(fs::exists(dir_ / "no_such_dir"));
+}
+
+TEST_F(ExportedFunction, OutputPathNamingTheDeckLeavesTheDeckAlone) {
+  const fs::path deck = dir_ / "deck.txt";
+  const std::string bytes = read_file(example_deck());
+  write_file(deck, bytes);
+  EXPECT_EQ(QALT2MORV(deck.string().c_str(), deck.string().c_str(), 0), QALT2MORV_OUTPUT_FAILED);
+  EXPECT_EQ(read_file(deck), bytes);
+}
+
+TEST_F(ExportedFunction, Devices) {
+  if (!fs::exists("/dev/null") || !fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/null or /dev/full";
+  EXPECT_EQ(QALT2MORV(example_deck().c_str(), "/dev/null", 0), QALT2MORV_OK);
+  EXPECT_EQ(QALT2MORV(example_deck().c_str(), "/dev/full", 0), QALT2MORV_OUTPUT_FAILED);
+  EXPECT_TRUE(fs::is_character_file("/dev/full"));
+  EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+TEST_F(ExportedFunction, SymbolicLinkAtTheOutputPathIsReplacedNotFollowed) {
+  const fs::path target = dir_ / "target.txt";
+  const fs::path link = dir_ / "link.kw";
+  write_file(target, "keep me");
+  fs::create_symlink(target, link);
+  ASSERT_EQ(QALT2MORV(example_deck().c_str(), link.string().c_str(), 0), QALT2MORV_OK);
+  EXPECT_EQ(read_file(target), "keep me");
+  EXPECT_FALSE(fs::is_symlink(link));
+  EXPECT_NE(read_file(link).find("QALTUoM"), std::string::npos);
+}
+
+}  // namespace
