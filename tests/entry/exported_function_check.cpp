@@ -7,7 +7,12 @@
 #include <iterator>
 #include <random>
 #include <string>
-#include <sys/stat.h>
+#include <thread>
+#include <vector>
+
+#if !defined(_WIN32)
+#include <dirent.h>
+#endif
 
 #include "qalt2morv/qalt2morv.h"
 
@@ -179,6 +184,54 @@ TEST_F(ExportedFunction, SymbolicLinkAtTheOutputPathIsReplacedNotFollowed) {
   EXPECT_EQ(read_file(target), "keep me");
   EXPECT_FALSE(fs::is_symlink(link));
   EXPECT_NE(read_file(link).find("QALTUoM"), std::string::npos);
+}
+
+// Files the process has open, where the platform can tell.
+int open_descriptors() {
+#if defined(__linux__)
+  int n = 0;
+  for (const auto& entry : fs::directory_iterator("/proc/self/fd")) {
+    (void)entry;
+    ++n;
+  }
+  return n;
+#else
+  return -1;
+#endif
+}
+
+TEST_F(ExportedFunction, ThreadsConvertSideBySideAndNoFileHandleLeaks) {
+  const std::string example = read_file(example_deck());
+  // Eight different decks: the example with another shell inlet temperature each.
+  std::vector<fs::path> decks;
+  std::vector<std::string> alone;
+  for (int i = 0; i < 8; ++i) {
+    std::string deck = example;
+    const std::size_t at = deck.find("450.0");
+    deck.replace(at, 5, std::to_string(400 + 10 * i) + ".0");
+    decks.push_back(dir_ / ("d" + std::to_string(i) + ".deck"));
+    write_file(decks.back(), deck);
+    const fs::path out = dir_ / ("alone" + std::to_string(i) + ".kw");
+    ASSERT_EQ(QALT2MORV(decks.back().string().c_str(), out.string().c_str(), 0), 0);
+    alone.push_back(read_file(out));
+  }
+  const int descriptors_before = open_descriptors();
+  std::vector<std::thread> threads;
+  std::vector<int> failures(4, 0);
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&, t] {
+      for (int n = 0; n < 200; ++n) {
+        const std::size_t i = static_cast<std::size_t>(n + t) % decks.size();
+        const fs::path out = dir_ / ("t" + std::to_string(t) + "_" + std::to_string(i) + ".kw");
+        if (QALT2MORV(decks[i].string().c_str(), out.string().c_str(), 0) != 0 || read_file(out) != alone[i]) {
+          ++failures[static_cast<std::size_t>(t)];
+        }
+      }
+    });
+  }
+  for (auto& th : threads) th.join();
+  for (int t = 0; t < 4; ++t) EXPECT_EQ(failures[static_cast<std::size_t>(t)], 0) << "thread " << t;
+  EXPECT_EQ(open_descriptors(), descriptors_before);
 }
 
 }  // namespace
