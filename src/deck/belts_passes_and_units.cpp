@@ -28,7 +28,7 @@ bool second_nozzle_has_belt(const State& s) { return s.belt_nozzles == 2 || s.be
 void set_belt_impingement_types(State& s) {
   s.belt_impingement_types[0] = first_nozzle_has_belt(s) ? kImpingementVapourBelt : 0.0f;
   s.belt_impingement_types[1] = second_nozzle_has_belt(s) ? kImpingementVapourBelt : 0.0f;
-  if (s.belt_nozzles < 0 || s.belt_nozzles > 3) note_line(s, 251, kIntegerColumns, "0 (no belt), 1, 2 or 3");
+  if (s.belt_nozzles < 0 || s.belt_nozzles > 3) note_line(s, 251, kIntegerFieldColumns, "0 (no belt), 1, 2 or 3");
 }
 
 void set_first_belt(State& s) {
@@ -59,8 +59,8 @@ void set_pass_layout_type(State& s) {
   }
   if (s.rear_head_code == kUTubeRearHead) s.pass_layout_type = 1.0f;
 
-  if (s.pass_layout_style > 1) note_line(s, 256, kIntegerColumns, "0 or 1");
-  if (s.pass_layout_variant < 0 || s.pass_layout_variant > 2) note_line(s, 257, kIntegerColumns, "0, 1 or 2");
+  if (s.pass_layout_style > 1) note_line(s, 256, kIntegerFieldColumns, "0 or 1");
+  if (s.pass_layout_variant < 0 || s.pass_layout_variant > 2) note_line(s, 257, kIntegerFieldColumns, "0, 1 or 2");
 }
 
 // Only the sign of this count matters later, so a huge real is clamped rather than cast
@@ -68,12 +68,14 @@ void set_pass_layout_type(State& s) {
 std::int64_t whole_count(float value) {
   constexpr float kLimit = 0x1p63f;  // exactly 2^63
   const float t = std::trunc(value);
-  if (!(t == t)) return 0;
+  if (std::isnan(t)) return 0;
   if (t >= kLimit) return std::numeric_limits<std::int64_t>::max();
   if (t < -kLimit) return std::numeric_limits<std::int64_t>::min();
   return static_cast<std::int64_t>(t);
 }
 
+// Deck line 261, read only when the deck has it; a real written with a point counts by its
+// whole part.
 void decode_third_cut_count(State& s) {
   if (!has_line(s, 261)) return;
   const TolerantRead r = tolerant_read(s, 261);
@@ -85,7 +87,7 @@ void decode_third_cut_count(State& s) {
 void take_unit_system_fallback(State& s) {
   if (s.unit_system <= 0.0f) s.unit_system = static_cast<float>(s.unit_system_fallback);
   if (s.unit_system_fallback < 0 || s.unit_system_fallback > 3) {
-    note_line(s, 278, kIntegerColumns, "1 (US customary), 2 (SI) or 3 (metric)");
+    note_line(s, 278, kIntegerFieldColumns, "1 (US customary), 2 (SI) or 3 (metric)");
   }
 }
 

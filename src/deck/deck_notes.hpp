@@ -17,7 +17,7 @@ std::string shown_columns(const ConversionState& s, int k, std::size_t columns);
 void note_line(ConversionState& s, int k, std::size_t columns, std::string_view expected);
 
 // Integer field columns and text field columns, for the notes' found text.
-constexpr std::size_t kIntegerColumns = 9;
-constexpr std::size_t kWordColumns = 40;
+constexpr std::size_t kIntegerFieldColumns = 9;
+constexpr std::size_t kTextFieldColumns = 40;
 
 }  // namespace qalt2morv::deck

@@ -57,7 +57,7 @@ void default_tube_design_temperature(State& s) {
 bool yes_word(State& s, int line, const Text40& field, std::string_view word) {
   if (field_is_word(field, word)) return true;
   if (!field_is_blank(field) && !field_is_word(field, "NO")) {
-    note_line(s, line, kWordColumns, std::string(word) + " or NO");
+    note_line(s, line, kTextFieldColumns, std::string(word) + " or NO");
   }
   return false;
 }

@@ -1,7 +1,5 @@
 // Deck lines 2 to 132: the case header and the exchanger itself (mode, flow arrangement,
 // TEMA type, baffles, tubes, shell-side nozzles and the flows of both sides).
-#include <cmath>
-
 #include "deck/deck_layout.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
@@ -13,12 +11,12 @@ namespace qalt2morv::deck {
 namespace {
 
 void set_program_mode(State& s) {
-  if (const WordCode* w = find_word(s.program_mode_word, kProgramModeWords)) s.program_mode = w->code;
+  const WordCode* word = find_word(s.program_mode_word, kProgramModeWords);
   const WordCode* older = find_word(s.program_mode_word, kProgramModeOlderWords);
+  if (word != nullptr) s.program_mode = word->code;
   if (s.program_mode <= 0.0f && older != nullptr) s.program_mode = older->code;
-  if (!field_is_blank(s.program_mode_word) && find_word(s.program_mode_word, kProgramModeWords) == nullptr &&
-      older == nullptr) {
-    note_line(s, 13, kWordColumns, "DESIGN, RATING or SIMULATION");
+  if (word == nullptr && older == nullptr && !field_is_blank(s.program_mode_word)) {
+    note_line(s, 13, kTextFieldColumns, "DESIGN, RATING or SIMULATION");
   }
 }
 
@@ -26,7 +24,7 @@ void set_flow_arrangement(State& s) {
   if (const WordCode* w = find_word(s.flow_arrangement_word, kFlowArrangementWords)) {
     s.flow_arrangement_code = w->code;
   } else if (!field_is_blank(s.flow_arrangement_word)) {
-    note_line(s, 14, kWordColumns, "COUNTERCURRENT or COCURRENT");
+    note_line(s, 14, kTextFieldColumns, "COUNTERCURRENT or COCURRENT");
   }
 }
 
@@ -34,7 +32,7 @@ void set_tube_type(State& s) {
   if (const WordCode* w = find_word(s.tube_type_word, kTubeTypeWords)) {
     s.tube_type_code = w->code;
   } else if (!field_is_blank(s.tube_type_word)) {
-    note_line(s, 17, kWordColumns, "PLAIN, FINNED, Low-finned, High-Fin or Stud-finned");
+    note_line(s, 17, kTextFieldColumns, "PLAIN, FINNED, Low-finned, High-Fin or Stud-finned");
   }
 }
 
@@ -44,7 +42,7 @@ void set_from_letter(State& s, char letter, std::span<const LetterCode> letters,
   if (const LetterCode* l = find_letter(letter, letters)) {
     code = l->code;
   } else if (letter != ' ') {
-    note_line(s, 19, kWordColumns, expected);
+    note_line(s, 19, kTextFieldColumns, expected);
   }
 }
 
@@ -70,7 +68,7 @@ void set_impingement_protection(State& s) {
   } else if (t[0] == 'Y' && t[1] == 'E' && t[2] == 'S') {
     s.impingement_protection_code = 2.0f;
   } else if (!field_is_blank(t)) {
-    note_line(s, 27, kWordColumns, "NO or YES");
+    note_line(s, 27, kTextFieldColumns, "NO or YES");
   }
 }
 
@@ -82,7 +80,7 @@ void set_baffle_form(State& s, KeywordWriter& out) {
     s.qalt_baffle_type_code = form->qalt_baffle_type_code;
     if (form->no_tubes_in_window) out.put_real("TubesInBafWindow", 2.0f);
   } else if (!field_is_blank(s.baffle_type_word)) {
-    note_line(s, 36, kWordColumns,
+    note_line(s, 36, kTextFieldColumns,
               "SEGMENTAL, DOUBLE-SEGMENTAL, TRIPLE-SEGMENTAL, NO-TUBES-IN-WINDOW SEGMENTAL, "
               "ROD RING RODBAFFLE, PLATE RING RODBAFFLE or NONE");
   }

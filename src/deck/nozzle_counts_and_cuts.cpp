@@ -30,7 +30,7 @@ void set_u_tube_nozzle_setting(State& s) {
     case 2: s.u_tube_nozzle_setting = 2.0f; break;
     default:
       s.u_tube_nozzle_setting = 0.0f;
-      note_line(s, 478, kIntegerColumns, "0, 1 or 2");
+      note_line(s, 478, kIntegerFieldColumns, "0, 1 or 2");
       break;
   }
 }
@@ -39,14 +39,14 @@ void set_draft_type(State& s) {
   if (const WordCode* w = find_word(s.fan_draft, kFanDraftWords)) {
     s.draft_type_code = static_cast<std::int64_t>(w->code);
   } else if (!field_is_blank(s.fan_draft)) {
-    note_line(s, 480, kWordColumns, "FORCED or INDUCED");
+    note_line(s, 480, kTextFieldColumns, "FORCED or INDUCED");
   }
 }
 
 void set_nozzle_end_setting(State& s) {
   if (s.nozzle_end_code == 1) s.nozzle_end_setting = 2.0f;
   if (s.nozzle_end_code == 2) s.nozzle_end_setting = 3.0f;
-  if (s.nozzle_end_code < 0 || s.nozzle_end_code > 2) note_line(s, 488, kIntegerColumns, "0, 1 or 2");
+  if (s.nozzle_end_code < 0 || s.nozzle_end_code > 2) note_line(s, 488, kIntegerFieldColumns, "0, 1 or 2");
 }
 
 // The deck gives the baffle edges as distances; the host wants cuts in percent of the
@@ -74,7 +74,7 @@ void derive_baffle_cuts(State& s) {
 
 void check_orientation_code(State& s) {
   const float c = s.orientation_code;
-  if (c != 0.0f && c != 1.0f && c != 2.0f) note_line(s, 499, kWordColumns, "0, 1 or 2");
+  if (c != 0.0f && c != 1.0f && c != 2.0f) note_line(s, 499, kTextFieldColumns, "0, 1 or 2");
 }
 
 constexpr DeckStep kNozzleCountsAndCuts[] = {
