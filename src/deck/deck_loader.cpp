@@ -3,6 +3,7 @@
 #include "deck/deck_loader.hpp"
 
 #include <algorithm>
+#include <cstring>
 
 namespace qalt2morv::deck {
 
@@ -11,15 +12,22 @@ constexpr int kShiftedColumns = 80;  // the leading-blank shift moves columns 1 
 constexpr int kUnitLetterWidth = 8;
 }  // namespace
 
-void LineSplitter::put(char c) {
+void LineSplitter::append(const char* text, std::size_t length) {
+  if (length == 0) return;
   in_line_ = true;
   if (column_ < kDeckColumns) {
-    s_.lines[static_cast<std::size_t>(s_.line_count)][static_cast<std::size_t>(column_)] = c;
+    const std::size_t room = static_cast<std::size_t>(kDeckColumns - column_);
+    const std::size_t n = length < room ? length : room;
+    std::memcpy(s_.lines[static_cast<std::size_t>(s_.line_count)].data() + column_, text, n);
+    column_ += static_cast<int>(n);
+    if (n < length) column_ = kDeckColumns + 1;  // columns beyond 90 are skipped
   }
-  if (column_ < kDeckColumns + 1) ++column_;  // columns beyond 90 are skipped
 }
 
 void LineSplitter::end_line() {
+  DeckLine& line = s_.lines[static_cast<std::size_t>(s_.line_count)];
+  const int filled = column_ < kDeckColumns ? column_ : kDeckColumns;
+  std::memset(line.data() + filled, ' ', static_cast<std::size_t>(kDeckColumns - filled));
   ++s_.line_count;
   column_ = 0;
   in_line_ = false;
@@ -28,22 +36,35 @@ void LineSplitter::end_line() {
 }
 
 bool LineSplitter::feed(const char* data, std::size_t size) {
-  for (std::size_t i = 0; i < size && !full_; ++i) {
-    const char c = data[i];
-    if (c == '\n') {
-      end_line();  // a CR directly before the LF is not part of the line
-      continue;
-    }
+  const char* p = data;
+  const char* const end = data + size;
+  while (p < end && !full_) {
     if (pending_cr_) {
+      // A CR that ended the previous piece: dropped when an LF follows, data otherwise.
       pending_cr_ = false;
-      put('\r');
+      if (*p == '\n') {
+        end_line();
+        ++p;
+        continue;
+      }
+      append("\r", 1);
     }
-    if (c == '\r') {
-      pending_cr_ = true;
-      in_line_ = true;
-    } else {
-      put(c);
+    const void* found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
+    const char* stop = found ? static_cast<const char*>(found) : end;
+    const char* text_end = stop;
+    // A CR directly before the LF is not part of the line; one at the end of this piece
+    // waits for the next byte.
+    if (text_end > p && text_end[-1] == '\r') {
+      --text_end;
+      if (!found) {
+        pending_cr_ = true;
+        in_line_ = true;
+      }
     }
+    append(p, static_cast<std::size_t>(text_end - p));
+    if (!found) break;
+    end_line();
+    p = stop + 1;
   }
   return !full_;
 }
@@ -57,13 +78,14 @@ void LineSplitter::finish() {
 }
 
 void normalise_and_read_unit_letter(ConversionState& s) {
+  if (s.line_count == 0) return;  // no deck line 1: nothing to shift, no unit letter
   DeckLine& first = s.lines[0];
 
   // Leading-blank shift: deck line 1 decides it, every line of the store takes it. Columns
   // 81 - shift to 80 keep their old characters, so the last ones appear twice.
   if (first[0] == ' ') {
     const int shift = first[1] == ' ' ? 2 : 1;
-    // Lines beyond the line count are blank and stay blank under the shift.
+    // Lines beyond the line count are blank whatever the shift.
     for (int k = 0; k < s.line_count; ++k) {
       DeckLine& line = s.lines[static_cast<std::size_t>(k)];
       std::copy(line.begin() + shift, line.begin() + kShiftedColumns, line.begin());

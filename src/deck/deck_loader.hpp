@@ -21,7 +21,7 @@ class LineSplitter {
   void finish();
 
  private:
-  void put(char c);
+  void append(const char* text, std::size_t length);
   void end_line();
 
   ConversionState& s_;

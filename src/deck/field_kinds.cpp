@@ -100,12 +100,25 @@ float parse_real_field(const DeckLine& line, int k) {
   // (A lone minus sign reads as +0, a minus with a point or an exponent as -0.)
   if (digit_count == 0) return negative && n > 1 ? -0.0f : 0.0f;
 
-  // Round once, from the exact decimal, to single precision.
+  // Round once, from the exact decimal, to single precision. Most deck values have few
+  // digits: when the digits fit the float mantissa exactly and the power of ten is exact
+  // too, one float multiplication or division rounds correctly (no double rounding).
+  const std::int64_t scale = exponent - fraction_digits;
+  if (digit_count <= 7 && scale >= -10 && scale <= 10) {
+    std::int32_t mantissa = 0;
+    for (int i = 0; i < digit_count; ++i) mantissa = mantissa * 10 + (digits[i] - '0');
+    static constexpr float kPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                             1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+    const float m = static_cast<float>(mantissa);
+    const float value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
+                                   : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
+    return negative ? -value : value;
+  }
   char normalised[kRealColumns + 24];
   int m = 0;
   for (int i = 0; i < digit_count; ++i) normalised[m++] = digits[i];
   normalised[m++] = 'e';
-  const auto r = std::to_chars(normalised + m, normalised + sizeof normalised, exponent - fraction_digits);
+  const auto r = std::to_chars(normalised + m, normalised + sizeof normalised, scale);
   const char* end = r.ptr;
   float value = 0.0f;
   const auto parsed = std::from_chars(normalised, end, value, std::chars_format::scientific);

@@ -11,7 +11,17 @@ namespace qalt2morv::deck {
 // True when the deck has line k (1 <= k <= line count).
 inline bool has_line(const ConversionState& s, int k) { return k >= 1 && k <= s.line_count; }
 
-inline const DeckLine& line_of(const ConversionState& s, int k) { return s.lines[static_cast<std::size_t>(k - 1)]; }
+constexpr DeckLine make_blank_line() {
+  DeckLine line{};
+  for (char& c : line) c = ' ';
+  return line;
+}
+inline constexpr DeckLine kBlankLine = make_blank_line();
+
+// Deck line k; a line the deck lacks is blank.
+inline const DeckLine& line_of(const ConversionState& s, int k) {
+  return has_line(s, k) ? s.lines[static_cast<std::size_t>(k - 1)] : kBlankLine;
+}
 
 // Real edit rule over columns 1 to 11 of deck line k (blanks ignored, five implied decimals
 // when no point is written). Throws DeckFieldError naming line k when malformed.

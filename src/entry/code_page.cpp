@@ -3,6 +3,10 @@
 // data/oem437_to_ansi1252.tsv; tests/entry/code_page_test.cpp checks the two agree.
 #include "entry/code_page.hpp"
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 namespace qalt2morv {
 
 namespace {
@@ -45,9 +49,19 @@ constexpr unsigned char kOemToAnsi[256] = {
 unsigned char oem_to_ansi(unsigned char oem) { return kOemToAnsi[oem]; }
 
 void oem_to_ansi_in_place(char* text, std::size_t length) {
+#if defined(_WIN32)
+  // OemToCharA's counted form: the same conversion, and a zero byte does not end the text.
+  // It converts in place when source and destination are the same buffer.
+  constexpr std::size_t kChunk = 1u << 30;
+  for (std::size_t done = 0; done < length; done += kChunk) {
+    const std::size_t n = length - done < kChunk ? length - done : kChunk;
+    OemToCharBuffA(text + done, text + done, static_cast<DWORD>(n));
+  }
+#else
   for (std::size_t i = 0; i < length; ++i) {
     text[i] = static_cast<char>(kOemToAnsi[static_cast<unsigned char>(text[i])]);
   }
+#endif
 }
 
 }  // namespace qalt2morv

@@ -61,7 +61,7 @@ constexpr int kDomeSlots = 3;
 
 struct ConversionState {
   // ---- Line store (deck loader) ----
-  std::array<DeckLine, kDeckMaxLines> lines;  // lines[k - 1] is deck line k
+  std::array<DeckLine, kDeckMaxLines> lines;  // lines[k - 1] is deck line k, k <= line_count
   int line_count = 0;
   FixedText<10> unit_letter_text;
   float unit_system = 0.0f;  // 1 US customary, 2 SI, 3 metric
@@ -288,9 +288,9 @@ struct ConversionState {
   // ---- What the deck left unrecognised ----
   std::vector<Note> notes;
 
-  ConversionState() {
-    for (auto& line : lines) line.fill(' ');
-  }
+  // The line store is not cleared: the loader blank-pads every line it reads, and a line
+  // beyond the line count is never taken from the store (it reads as a blank line).
+  ConversionState() {}
 };
 
 }  // namespace qalt2morv

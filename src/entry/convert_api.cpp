@@ -45,13 +45,11 @@ ConvertResult convert_file_with(const char* deck_path, const char* output_path, 
       r.message = "no keyword file path given";
       return r;
     }
-    // Writing over the deck would destroy it before it is read.
-    if (same_file(deck_path, output_path)) {
+    if (!clear_output_path(output_path, deck_path)) {
       r.status = static_cast<Status>(services.filter_failure(1502, "the keyword file path names the deck itself"));
       r.message = "the keyword file path names the deck itself";
       return r;
     }
-    remove_old_keyword_file(output_path);
     std::string text;
     const DeckReader reader = [deck_path](ConversionState& s) { read_deck_file(deck_path, s); };
     r = run_conversion(reader, line_end, text, services);

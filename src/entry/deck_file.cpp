@@ -28,17 +28,17 @@ struct FileCloser {
 
 void read_deck_file(const char* path, ConversionState& s) {
   if (path == nullptr) throw DeckUnreadable("no deck path given");
-  std::error_code ec;
-  const auto status = std::filesystem::status(path, ec);
-  if (status.type() == std::filesystem::file_type::not_found) {
-    throw DeckUnreadable(std::string(path) + ": deck not found");
-  }
-  if (status.type() == std::filesystem::file_type::directory) {
-    throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
-  }
+  // The file is opened straight away; only a failure pays for finding out why.
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
   if (!file) {
-    throw DeckUnreadable(std::string(path) + ": cannot open deck: " + std::strerror(errno));
+    const int open_error = errno;
+    std::error_code ec;
+    const auto type = std::filesystem::status(path, ec).type();
+    if (type == std::filesystem::file_type::not_found) throw DeckUnreadable(std::string(path) + ": deck not found");
+    if (type == std::filesystem::file_type::directory) {
+      throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
+    }
+    throw DeckUnreadable(std::string(path) + ": cannot open deck: " + std::strerror(open_error));
   }
   deck::LineSplitter splitter(s);
   char buffer[64 * 1024];
@@ -48,7 +48,10 @@ void read_deck_file(const char* path, ConversionState& s) {
     if (n > 0 && !splitter.feed(buffer, n)) break;  // 1000 lines read: the rest is not needed
     total += n;
     if (n < sizeof buffer) {
-      if (std::ferror(file.get())) throw DeckUnreadable(std::string(path) + ": read error in deck");
+      if (std::ferror(file.get())) {
+        if (errno == EISDIR) throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
+        throw DeckUnreadable(std::string(path) + ": read error in deck: " + std::strerror(errno));
+      }
       break;
     }
     if (total > kMaxDeckBytes) {

@@ -23,11 +23,37 @@ LineEnd platform_line_end() {
 namespace {
 
 // The characters "%f" prints for a single-precision value widened to double: sign, integer
-// digits, point, six decimals, never an exponent. std::to_chars rounds exactly like a
-// correct printf, and gives the same bytes on every platform's C run time.
+// digits, point, six decimals, never an exponent, rounded half to even from the exact binary
+// value. Below 1e9 the value times 10^6 is exact in double (24 + 14 significant bits), so
+// rounding it to a whole number gives the digits directly; larger values take
+// std::to_chars, which rounds the same way. Either way the bytes are the same on every
+// platform's C run time, whatever rounding mode the host has set.
 std::size_t format_fixed(char* buf, std::size_t size, float value) {
-  const auto r = std::to_chars(buf, buf + size, static_cast<double>(value), std::chars_format::fixed, 6);
-  return static_cast<std::size_t>(r.ptr - buf);
+  const double magnitude = std::fabs(static_cast<double>(value));
+  if (!(magnitude < 1e9)) {
+    const auto r = std::to_chars(buf, buf + size, static_cast<double>(value), std::chars_format::fixed, 6);
+    return static_cast<std::size_t>(r.ptr - buf);
+  }
+  const double scaled = magnitude * 1e6;
+  double whole = std::floor(scaled);
+  const double rest = scaled - whole;  // exact
+  if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
+  auto units = static_cast<std::uint64_t>(whole);  // below 10^15
+  char digits[24];
+  int n = 0;
+  for (int i = 0; i < 6; ++i) {
+    digits[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  }
+  digits[n++] = '.';
+  do {
+    digits[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units != 0);
+  std::size_t len = 0;
+  if (std::signbit(value)) buf[len++] = '-';
+  while (n > 0) buf[len++] = digits[--n];
+  return len;
 }
 
 constexpr std::size_t kFixedBuffer = 64;  // 39 integer digits of FLT_MAX, sign, point, 6 decimals

@@ -9,27 +9,35 @@
 
 namespace qalt2morv {
 
+namespace {
+
+bool removable(std::filesystem::file_type type) {
+  return type == std::filesystem::file_type::regular || type == std::filesystem::file_type::symlink;
+}
+
+}  // namespace
+
 void remove_old_keyword_file(const char* path) noexcept {
   if (path == nullptr) return;
   try {
     std::error_code ec;
-    const auto status = std::filesystem::symlink_status(path, ec);
-    if (ec) return;
-    if (status.type() == std::filesystem::file_type::regular || status.type() == std::filesystem::file_type::symlink) {
-      std::filesystem::remove(path, ec);
-    }
+    if (removable(std::filesystem::symlink_status(path, ec).type()) && !ec) std::filesystem::remove(path, ec);
   } catch (...) {
     // A path the platform cannot represent: nothing to remove.
   }
 }
 
-bool same_file(const char* a, const char* b) noexcept {
-  if (a == nullptr || b == nullptr) return false;
+bool clear_output_path(const char* output_path, const char* deck_path) noexcept {
   try {
     std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec) && !ec;
+    const auto type = std::filesystem::symlink_status(output_path, ec).type();
+    if (ec || type == std::filesystem::file_type::not_found) return true;
+    // Writing over the deck would destroy it before it is read.
+    if (deck_path != nullptr && std::filesystem::equivalent(deck_path, output_path, ec) && !ec) return false;
+    if (removable(type)) std::filesystem::remove(output_path, ec);
+    return true;
   } catch (...) {
-    return false;
+    return true;
   }
 }
 

@@ -7,12 +7,13 @@
 
 namespace qalt2morv {
 
-// Removes the file at path when it is a regular file or a symbolic link; a directory, a
-// device or a missing path is left alone. Failures are ignored.
-void remove_old_keyword_file(const char* path) noexcept;
+// Makes way for a new keyword file at output_path: removes what stands there when it is a
+// regular file or a symbolic link (a directory, a device or a missing path is left alone).
+// Returns false, removing nothing, when the path names the deck itself.
+bool clear_output_path(const char* output_path, const char* deck_path) noexcept;
 
-// True when both paths name the same existing file.
-bool same_file(const char* a, const char* b) noexcept;
+// Removes a regular file or symbolic link at path; anything else is left alone.
+void remove_old_keyword_file(const char* path) noexcept;
 
 // Writes text to path (created or truncated). Returns an empty string on success, else the
 // cause; a partly written regular file is removed again.

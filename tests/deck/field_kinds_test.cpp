@@ -6,7 +6,9 @@
 
 #include <bit>
 #include <cstring>
+#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -68,6 +70,35 @@ TEST(DeckFieldKinds, RealAndIntegerFieldsReadAsFortranInputDoes) {
     ++checked;
   }
   EXPECT_EQ(checked, static_cast<int>(cases.size()));
+}
+
+// Short decimals, where most deck values lie, against the C library's correctly rounded
+// strtof of the same exact decimal.
+TEST(DeckFieldKinds, ShortDecimalsRoundOnceToSinglePrecision) {
+  std::mt19937 rng(99);
+  for (int i = 0; i < 200000; ++i) {
+    const int digits = 1 + static_cast<int>(rng() % 9);
+    std::string mantissa;
+    for (int d = 0; d < digits; ++d) mantissa += static_cast<char>('0' + rng() % 10);
+    const int point = static_cast<int>(rng() % static_cast<unsigned>(digits + 2)) - 1;  // -1: no point
+    std::string field = mantissa;
+    int fraction = 5;
+    if (point >= 0) {
+      field.insert(static_cast<std::size_t>(point), ".");
+      fraction = digits - point;
+    }
+    int exponent = 0;
+    if (field.size() <= 8 && rng() % 3 == 0) {
+      exponent = static_cast<int>(rng() % 25) - 12;
+      field += "E" + std::to_string(exponent);
+    }
+    if (rng() % 4 == 0) field = "-" + field;
+    if (field.size() > 11) continue;
+    const std::string exact = (field[0] == '-' ? "-" : "") + mantissa + "e" + std::to_string(exponent - fraction);
+    const float expected = std::strtof(exact.c_str(), nullptr);
+    const float got = parse_real_field(line_with(field), 1);
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(got), std::bit_cast<std::uint32_t>(expected)) << field << " = " << exact;
+  }
 }
 
 TEST(DeckFieldKinds, MalformedFieldNamesLineAndText) {

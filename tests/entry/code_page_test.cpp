@@ -1,7 +1,12 @@
-// The built-in code page table agrees with the data file it was generated from.
+// The built-in code page table agrees with the data file it was generated from, and on
+// Windows with the platform's own OEM-to-ANSI conversion.
 #include "entry/code_page.hpp"
 
 #include <gtest/gtest.h>
+
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 #include <fstream>
 #include <sstream>
@@ -34,6 +39,32 @@ TEST(CodePage, KnownMappings) {
   const Case cases[] = {{'A', 'A'}, {0x7F, 0x7F}, {0x82, 0xE9}, {0x81, 0xFC}, {0xE1, 0xDF}, {0x9C, 0xA3}, {0xB3, 0xA6}};
   for (const auto& c : cases) EXPECT_EQ(oem_to_ansi(c.oem), c.ansi) << int(c.oem);
 }
+
+#if defined(_WIN32)
+// Quoted texts go through the platform's conversion on Windows: on a host with code pages 437
+// and 1252 (Wine under LC_ALL=C.UTF-8) it must agree with the table for every byte, both
+// OemToCharA on a zero-terminated text and the counted form the writer uses.
+TEST(CodePage, PlatformConversionAgreesWithTheTableForAll256Bytes) {
+  if (GetOEMCP() != 437 || GetACP() != 1252) {
+    GTEST_SKIP() << "host code pages " << GetOEMCP() << "/" << GetACP() << ", not 437/1252";
+  }
+  char counted[256];
+  char zero_terminated[256];  // bytes 1 to 255, then the terminator
+  for (int b = 0; b < 256; ++b) counted[b] = static_cast<char>(b);
+  for (int b = 1; b < 256; ++b) zero_terminated[b - 1] = static_cast<char>(b);
+  zero_terminated[255] = '\0';
+  char converted[256];
+  ASSERT_TRUE(OemToCharA(zero_terminated, converted));
+  oem_to_ansi_in_place(counted, sizeof counted);
+  for (int b = 0; b < 256; ++b) {
+    const unsigned char expected = oem_to_ansi(static_cast<unsigned char>(b));
+    EXPECT_EQ(static_cast<unsigned char>(counted[b]), expected) << "byte " << b << " through oem_to_ansi_in_place";
+    if (b > 0) {
+      EXPECT_EQ(static_cast<unsigned char>(converted[b - 1]), expected) << "byte " << b << " through OemToCharA";
+    }
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace qalt2morv

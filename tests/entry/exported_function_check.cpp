@@ -58,7 +58,11 @@ TEST_F(ExportedFunction, ConvertsTheExampleAndReplacesAnExistingKeywordFile) {
   ASSERT_EQ(QALT2MORV(example_deck().c_str(), out.string().c_str(), 0), QALT2MORV_OK);
   const std::string first = read_file(out);
   EXPECT_EQ(first.find("OLD CONTENT"), std::string::npos);
+#if defined(_WIN32)
+  EXPECT_EQ(first.rfind("QALTUoM,1.000000,0\r\n", 0), 0u);  // the platform's line end
+#else
   EXPECT_EQ(first.rfind("QALTUoM,1.000000,0\n", 0), 0u);
+#endif
   // Again over the same path, with another option value: the same bytes, not appended.
   ASSERT_EQ(QALT2MORV(example_deck().c_str(), out.string().c_str(), 12345), QALT2MORV_OK);
   EXPECT_EQ(read_file(out), first);
@@ -168,6 +172,9 @@ TEST_F(ExportedFunction, OutputPathNamingTheDeckLeavesTheDeckAlone) {
 }
 
 TEST_F(ExportedFunction, Devices) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "POSIX devices";
+#endif
   if (!fs::exists("/dev/null") || !fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/null or /dev/full";
   EXPECT_EQ(QALT2MORV(example_deck().c_str(), "/dev/null", 0), QALT2MORV_OK);
   EXPECT_EQ(QALT2MORV(example_deck().c_str(), "/dev/full", 0), QALT2MORV_OUTPUT_FAILED);
@@ -176,6 +183,9 @@ TEST_F(ExportedFunction, Devices) {
 }
 
 TEST_F(ExportedFunction, SymbolicLinkAtTheOutputPathIsReplacedNotFollowed) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "symbolic links need privileges on Windows";
+#endif
   const fs::path target = dir_ / "target.txt";
   const fs::path link = dir_ / "link.kw";
   write_file(target, "keep me");

@@ -205,5 +205,22 @@ TEST(KeywordWriter, FixedFormattingMatchesPrintf) {
   EXPECT_GT(compared, 100000);
 }
 
+// Values exactly halfway between two sixth decimals (k / 2^m), and the edges of the exact
+// range, against "%f".
+TEST(KeywordWriter, HalfwayValuesRoundToEvenAsPrintfDoes) {
+  std::vector<float> values = {0.0078125f, 0.0234375f, 0.0390625f, 999999999.0f, 1e9f, 1.0000001e9f, 8388607.5f,
+                               -0.0078125f, 1.5e-45f, -3.0e-7f, 0.0000005f, 0.0000015f};
+  for (int m = 7; m <= 12; ++m) {
+    for (int k = 1; k < 4096; k += 2) values.push_back(std::ldexp(static_cast<float>(k), -m));
+  }
+  for (const float v : values) {
+    KeywordWriter w;
+    w.put_real_always("K", v);
+    char expected[128];
+    std::snprintf(expected, sizeof expected, "K,%f,0\n", static_cast<double>(v));
+    EXPECT_EQ(w.text(), expected) << v;
+  }
+}
+
 }  // namespace
 }  // namespace qalt2morv
