@@ -83,9 +83,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
       const auto floor = times_.find("io_floor/" + deck);
       const auto memory = times_.find("in_memory/" + deck);
       if (floor == times_.end()) continue;
+      // Times are in the benchmarks' unit, microseconds.
       std::printf("  %-32s %5.2f   (in memory %.1f us, file to file %.1f us, floor %.1f us)\n", deck.c_str(),
-                  t / floor->second, memory != times_.end() ? memory->second / 1000.0 : 0.0, t / 1000.0,
-                  floor->second / 1000.0);
+                  t / floor->second, memory != times_.end() ? memory->second : 0.0, t, floor->second);
     }
   }
 

@@ -49,8 +49,10 @@ bool LineSplitter::feed(const char* data, std::size_t size) {
       }
       append("\r", 1);
     }
-    const void* found = std::memchr(p, '\n', static_cast<std::size_t>(end - p));
-    const char* stop = found ? static_cast<const char*>(found) : end;
+    // Deck lines are short: a plain scan for the LF beats a library call per line.
+    const char* stop = p;
+    while (stop < end && *stop != '\n') ++stop;
+    const bool found = stop < end;
     const char* text_end = stop;
     // A CR directly before the LF is not part of the line; one at the end of this piece
     // waits for the next byte.

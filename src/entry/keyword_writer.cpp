@@ -35,21 +35,22 @@ std::size_t format_fixed(char* buf, std::size_t size, float value) {
     return static_cast<std::size_t>(r.ptr - buf);
   }
   const double scaled = magnitude * 1e6;
-  double whole = std::floor(scaled);
-  const double rest = scaled - whole;  // exact
-  if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-  auto units = static_cast<std::uint64_t>(whole);  // below 10^15
+  auto units = static_cast<std::uint64_t>(scaled);  // below 10^15: the floor, exactly
+  const double rest = scaled - static_cast<double>(units);
+  if (rest > 0.5 || (rest == 0.5 && (units & 1U) != 0)) ++units;
+  std::uint64_t whole = units / 1000000;
+  auto fraction = static_cast<std::uint32_t>(units % 1000000);
   char digits[24];
   int n = 0;
   for (int i = 0; i < 6; ++i) {
-    digits[n++] = static_cast<char>('0' + units % 10);
-    units /= 10;
+    digits[n++] = static_cast<char>('0' + fraction % 10);
+    fraction /= 10;
   }
   digits[n++] = '.';
   do {
-    digits[n++] = static_cast<char>('0' + units % 10);
-    units /= 10;
-  } while (units != 0);
+    digits[n++] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  } while (whole != 0);
   std::size_t len = 0;
   if (std::signbit(value)) buf[len++] = '-';
   while (n > 0) buf[len++] = digits[--n];

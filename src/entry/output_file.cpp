@@ -7,6 +7,11 @@
 #include <filesystem>
 #include <system_error>
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace qalt2morv {
 
 namespace {
@@ -28,17 +33,33 @@ void remove_old_keyword_file(const char* path) noexcept {
 }
 
 bool clear_output_path(const char* output_path, const char* deck_path) noexcept {
+#if !defined(_WIN32)
+  // Two system calls in the common case; this runs once per keyword file.
+  struct stat out_st {};
+  if (::lstat(output_path, &out_st) != 0) return true;  // nothing there
+  if (S_ISREG(out_st.st_mode) && deck_path != nullptr) {
+    // Writing over the deck would destroy it before it is read. (A symbolic link to the
+    // deck is only a link: removing it leaves the deck alone.)
+    struct stat deck_st {};
+    if (::stat(deck_path, &deck_st) == 0 && deck_st.st_dev == out_st.st_dev && deck_st.st_ino == out_st.st_ino) return false;
+  }
+  if (S_ISREG(out_st.st_mode) || S_ISLNK(out_st.st_mode)) ::unlink(output_path);
+  return true;
+#else
   try {
     std::error_code ec;
     const auto type = std::filesystem::symlink_status(output_path, ec).type();
     if (ec || type == std::filesystem::file_type::not_found) return true;
-    // Writing over the deck would destroy it before it is read.
-    if (deck_path != nullptr && std::filesystem::equivalent(deck_path, output_path, ec) && !ec) return false;
+    if (type == std::filesystem::file_type::regular && deck_path != nullptr &&
+        std::filesystem::equivalent(deck_path, output_path, ec) && !ec) {
+      return false;
+    }
     if (removable(type)) std::filesystem::remove(output_path, ec);
     return true;
   } catch (...) {
     return true;
   }
+#endif
 }
 
 std::string write_keyword_file(const char* path, std::string_view text) {
