@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes examples/aes_crude_preheat.deck: a shell-and-tube exchanger of type AES in US
-customary units, all 499 lines, with the values a design program would write."""
+"""Writes the example decks under examples/: realistic exchangers of several kinds, all 499
+lines, with the values a design program would write. Usage: tools/make_example_deck.py [DIR]"""
+import os
 import sys
 
 values = {
@@ -31,7 +32,79 @@ values = {
 }
 for k in range(97, 133):
     values.setdefault(k, "0.0")
-out = sys.argv[1] if len(sys.argv) > 1 else "examples/aes_crude_preheat.deck"
-with open(out, "w", newline="\n") as f:
-    for k in range(1, 500):
-        f.write(values.get(k, "") + "\n")
+AES = dict(values)
+
+# A kettle reboiler in SI units: K shell with a U-tube bundle, boiling on the shell side,
+# vapour belt at the inlet, separate liquid outlet.
+BKU = dict(AES)
+BKU.update({
+    1: "S", 2: "DEBUTANIZER REBOILER E-305", 3: "SI UNITS - RATING CASE",
+    13: "RATING", 14: "COUNTERCURRENT", 19: "BKU", 21: "1", 27: "NO",
+    31: "0.0", 32: "600.0", 33: "650.0", 34: "650.0", 35: "0.0", 36: "NONE", 38: "0", 39: "2",
+    40: "19.05", 41: "2.11", 42: "90", 43: "25.4", 45: "2", 46: "388", 53: "6.1", 54: "5.8",
+    55: "254.5", 56: "303.2", 58: "40.0", 59: "40.0",
+    63: "42.5", 64: "18.2", 65: "0.0", 66: "18.2", 67: "30.1", 68: "18.2", 69: "42.5", 70: "0.0",
+    71: "12.4", 72: "0.0",
+    133: "1150.0", 134: "1900.0", 141: "20.0", 142: "35.0",
+    150: "96.0", 151: "104.0", 152: "180.0", 153: "150.0", 155: "120.0", 157: "160.0",
+    166: "2850.0", 168: "6200.0", 171: "0.00018", 173: "0.00009", 214: "0.0",
+    230: "2.11", 231: "1600.0", 232: "2500.0", 233: "150.0", 234: "0.0", 236: "990.0",
+    237: "NO", 239: "NO", 247: "2", 248: "1524.0",
+    251: "1", 252: "50.0", 253: "300.0", 254: "64500.0", 256: "0", 258: "22.0", 259: "19.0",
+    272: "4", 276: "BUTANE-RICH BOTTOMS", 277: "LOW PRESSURE STEAM", 278: "2",
+    279: "202.7", 280: "102.3", 283: "154.1", 285: "0.0",
+    451: "1", 452: "2", 453: "1", 454: "1", 478: "2", 485: "0", 497: "YES", 499: "0",
+})
+
+# A vertical condenser on a J shell (AJ21S): two inlets, split vapour/liquid outlet, both
+# vapour belts, hot stream on the shell side condensing.
+AJS = dict(AES)
+AJS.update({
+    2: "OVERHEAD CONDENSER E-210", 3: "VERTICAL, DIVIDED FLOW",
+    13: "DESIGN", 14: "COCURRENT", 19: "AJ21S", 21: "1", 27: "YES",
+    31: "35.0", 32: "0.0", 33: "28.0", 34: "28.0", 35: "90.0", 36: "DOUBLE-SEGMENTAL", 38: "10", 39: "4",
+    40: "0.75", 42: "45", 43: "1.0", 45: "3", 46: "1240.", 53: "16", 54: "15.25",
+    55: "11.938", 56: "6.065", 58: "3.25", 59: "3.0",
+    63: "96000.0", 64: "410000.0", 65: "96000.0", 66: "0.0", 67: "0.0", 68: "0.0", 69: "0.0", 70: "410000.0",
+    71: "96000.0", 72: "0.0",
+    133: "65.0", 134: "75.0", 141: "2.5", 142: "10.0",
+    150: "265.0", 151: "180.0", 152: "85.0", 153: "115.0", 155: "200.0", 157: "110.0",
+    166: "310.0", 168: "1250.0", 171: "0.001", 173: "0.002", 214: "90.0",
+    231: "0", 232: "150.0", 233: "0.0", 234: "0.0", 235: "", 236: "42.75", 247: "1", 248: "44.0",
+    251: "3", 252: "2.5", 253: "14.0", 254: "180.0", 255: "95.0", 256: "1", 257: "2",
+    258: "0.625", 259: "0.75", 261: "0", 276: "REFLUX DRUM VAPOUR", 277: "COOLING WATER",
+    279: "13.124", 280: "13.124", 282: "0.0", 283: "3.068", 284: "2.0", 285: "10.0",
+    451: "2", 452: "2", 453: "1", 454: "1", 488: "1", 494: "0.0", 495: "6.6", 496: "0.0", 499: "1",
+})
+
+# An air-cooled exchanger in metric units: high-fin tubes, forced draft, four tube rows.
+AIR = dict(AES)
+AIR.update({
+    1: "M", 2: "AIR COOLER A-401", 3: "PRODUCT COOLER, FORCED DRAFT",
+    13: "SIMULATION", 14: "COUNTERCURRENT", 17: "High-Fin", 19: "", 21: "1", 27: "",
+    31: "0.0", 32: "0.0", 33: "0.0", 34: "0.0", 35: "0.0", 36: "", 37: "0.0", 38: "0", 39: "4",
+    40: "25.4", 41: "2.11", 42: "30", 43: "60.0", 45: "1", 46: "176", 49: "433.0", 50: "15.9", 51: "0.4",
+    53: "9.144", 54: "9.0", 55: "0.0", 56: "0.0", 58: "0.0", 59: "0.0",
+    63: "812.0", 64: "61.5", 65: "0.0", 66: "61.5", 67: "0.0", 68: "61.5", 69: "0.0", 70: "0.0",
+    71: "0.0", 72: "0.0",
+    133: "1.013", 134: "14.5", 141: "0.0", 142: "0.7",
+    150: "35.0", 151: "58.0", 152: "140.0", 153: "60.0", 155: "0.0", 157: "0.0",
+    166: "0.0", 168: "0.0", 171: "0.00035", 173: "0.00018",
+    226: "2", 227: "3.66", 230: "2.11", 231: "0.0", 232: "20.0", 233: "0.0", 234: "170.0", 236: "0.0",
+    247: "2", 248: "0.0", 276: "AIR", 277: "LIGHT GAS OIL", 278: "3", 279: "154.1", 280: "154.1",
+    451: "0", 452: "0", 453: "2", 454: "2",
+    480: "FORCED", 485: "4", 486: "22", 487: "21", 488: "0", 489: "2", 490: "1", 497: "NO", 499: "0",
+})
+
+DECKS = {
+    "aes_crude_preheat": AES,
+    "bku_kettle_reboiler": BKU,
+    "ajs_vertical_condenser": AJS,
+    "air_cooler_product": AIR,
+}
+
+out_dir = sys.argv[1] if len(sys.argv) > 1 else "examples"
+for name, deck in DECKS.items():
+    with open(os.path.join(out_dir, name + ".deck"), "w", newline="\n") as f:
+        for k in range(1, 500):
+            f.write(deck.get(k, "") + "\n")
