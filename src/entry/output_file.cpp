@@ -8,6 +8,7 @@
 #include <system_error>
 
 #if !defined(_WIN32)
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -63,14 +64,38 @@ bool clear_output_path(const char* output_path, const char* deck_path) noexcept 
 }
 
 std::string write_keyword_file(const char* path, std::string_view text) {
+  std::string cause;
+#if !defined(_WIN32)
+  // One open, one write (more only for a device that takes less), one close.
+  int fd;
+  do {
+    fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return std::string("cannot create keyword file: ") + std::strerror(errno);
+  const char* p = text.data();
+  std::size_t left = text.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      cause = std::string("cannot write keyword file: ") + std::strerror(n < 0 ? errno : EIO);
+      break;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  if (::close(fd) != 0 && cause.empty() && errno != EINTR) {
+    cause = std::string("cannot close keyword file: ") + std::strerror(errno);
+  }
+#else
   std::FILE* f = std::fopen(path, "wb");
   if (f == nullptr) return std::string("cannot create keyword file: ") + std::strerror(errno);
-  std::string cause;
   if (!text.empty() && std::fwrite(text.data(), 1, text.size(), f) != text.size()) {
     cause = std::string("cannot write keyword file: ") + std::strerror(errno);
   }
   if (std::fflush(f) != 0 && cause.empty()) cause = std::string("cannot write keyword file: ") + std::strerror(errno);
   if (std::fclose(f) != 0 && cause.empty()) cause = std::string("cannot close keyword file: ") + std::strerror(errno);
+#endif
   if (!cause.empty()) remove_old_keyword_file(path);
   return cause;
 }
