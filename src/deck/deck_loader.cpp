@@ -12,10 +12,21 @@ constexpr int kShiftedColumns = 80;  // the leading-blank shift moves columns 1 
 constexpr int kUnitLetterWidth = 8;
 }  // namespace
 
+// Lines are blanked ahead of use, a block at a time: one large fill costs less than padding
+// every short line on its own.
+void LineSplitter::blank_ahead() {
+  if (s_.line_count < blank_until_) return;
+  const int last = std::min(s_.line_count + kBlankBlock, kDeckMaxLines);
+  std::memset(s_.lines[static_cast<std::size_t>(s_.line_count)].data(), ' ',
+              static_cast<std::size_t>(last - s_.line_count) * kDeckColumns);
+  blank_until_ = last;
+}
+
 void LineSplitter::append(const char* text, std::size_t length) {
   if (length == 0) return;
   in_line_ = true;
   if (column_ < kDeckColumns) {
+    blank_ahead();
     const std::size_t room = static_cast<std::size_t>(kDeckColumns - column_);
     const std::size_t n = length < room ? length : room;
     std::memcpy(s_.lines[static_cast<std::size_t>(s_.line_count)].data() + column_, text, n);
@@ -25,9 +36,7 @@ void LineSplitter::append(const char* text, std::size_t length) {
 }
 
 void LineSplitter::end_line() {
-  DeckLine& line = s_.lines[static_cast<std::size_t>(s_.line_count)];
-  const int filled = column_ < kDeckColumns ? column_ : kDeckColumns;
-  std::memset(line.data() + filled, ' ', static_cast<std::size_t>(kDeckColumns - filled));
+  blank_ahead();  // the columns after the text are blank already
   ++s_.line_count;
   column_ = 0;
   in_line_ = false;
