@@ -6,19 +6,14 @@
 #include <memory>
 #include <string>
 
+#include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
 #include "thermal/post_decoding.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
 
-// Names each instantiated case after its table entry.
-struct CaseName {
-  template <class Param>
-  std::string operator()(const ::testing::TestParamInfo<Param>& case_info) const {
-    return case_info.param.name;
-  }
-};
+using qalt2morv::testing::CaseName;
 
 template <std::size_t N>
 void set_text(FixedText<N>& field, const std::string& text) {

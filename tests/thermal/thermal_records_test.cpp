@@ -8,28 +8,17 @@
 #include <vector>
 
 #include "entry/keyword_writer.hpp"
+#include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
 #include "thermal/thermal_records.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
 
-// Names each instantiated case after its table entry.
-struct CaseName {
-  template <class Param>
-  std::string operator()(const ::testing::TestParamInfo<Param>& case_info) const {
-    return case_info.param.name;
-  }
-};
+using qalt2morv::testing::CaseName;
 
-using Lines = std::vector<std::string>;
-
-Lines lines_of(const std::string& text) {
-  Lines lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
+using qalt2morv::testing::Lines;
+using qalt2morv::testing::lines_of;
 
 // The lines whose key is one of keys, in output order.
 Lines records_with_keys(const std::string& text, const Lines& keys) {
