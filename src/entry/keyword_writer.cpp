@@ -36,7 +36,9 @@ std::size_t format_fixed(char* buf, std::size_t size, float value) {
   }
   const double scaled = magnitude * 1e6;
   auto units = static_cast<std::uint64_t>(scaled);  // below 10^15: the floor, exactly
-  const double rest = scaled - static_cast<double>(units);
+  // Through int64 (units < 10^15): 32-bit x86 converts an unsigned 64-bit integer with an x87
+  // addition, a signed one with an exact load only.
+  const double rest = scaled - static_cast<double>(static_cast<std::int64_t>(units));
   if (rest > 0.5 || (rest == 0.5 && (units & 1U) != 0)) ++units;
   std::uint64_t whole = units / 1000000;
   auto fraction = static_cast<std::uint32_t>(units % 1000000);
@@ -168,51 +170,44 @@ std::size_t present_prefix(std::span<const T> values) {
 
 }  // namespace
 
-void KeywordWriter::put_real_list(std::string_view key, std::span<const float> values) {
+// A trimmed list: header with the entries up to the last present one, absent entries before
+// it as the zero line, present ones as write_entry writes them.
+template <typename T, typename WriteEntry>
+void KeywordWriter::put_trimmed(std::string_view key, std::span<const T> values, WriteEntry write_entry) {
   const std::size_t n = present_prefix(values);
   if (n == 0) return;
   append_list_header(key, static_cast<std::int64_t>(n));
   for (std::size_t i = 0; i < n; ++i) {
-    if (values[i] == 0.0f) {
+    if (values[i] == T{0}) {
       out_ += " , ";
     } else {
-      append_fixed(values[i]);
-      out_ += ", ";
+      write_entry(i);
     }
     end_line();
   }
+}
+
+void KeywordWriter::put_real_list(std::string_view key, std::span<const float> values) {
+  put_trimmed(key, values, [&](std::size_t i) {
+    append_fixed(values[i]);
+    out_ += ", ";
+  });
 }
 
 void KeywordWriter::put_real_tag_list(std::string_view key, std::span<const float> values,
                                       std::span<const char> tags) {
-  const std::size_t n = present_prefix(values);
-  if (n == 0) return;
-  append_list_header(key, static_cast<std::int64_t>(n));
-  for (std::size_t i = 0; i < n; ++i) {
-    if (values[i] == 0.0f) {
-      out_ += " , ";
-    } else {
-      append_fixed(values[i]);
-      out_ += ',';
-      out_ += i < tags.size() ? tags[i] : ' ';
-    }
-    end_line();
-  }
+  put_trimmed(key, values, [&](std::size_t i) {
+    append_fixed(values[i]);
+    out_ += ',';
+    out_ += i < tags.size() ? tags[i] : ' ';
+  });
 }
 
 void KeywordWriter::put_long_list(std::string_view key, std::span<const std::int64_t> values) {
-  const std::size_t n = present_prefix(values);
-  if (n == 0) return;
-  append_list_header(key, static_cast<std::int64_t>(n));
-  for (std::size_t i = 0; i < n; ++i) {
-    if (values[i] == 0) {
-      out_ += " , ";
-    } else {
-      append_int(values[i]);
-      out_ += ", ";
-    }
-    end_line();
-  }
+  put_trimmed(key, values, [&](std::size_t i) {
+    append_int(values[i]);
+    out_ += ", ";
+  });
 }
 
 void KeywordWriter::put_text_list(std::string_view key, const char* texts, std::size_t width, int count) {

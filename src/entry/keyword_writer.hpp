@@ -65,6 +65,8 @@ class KeywordWriter {
   void append_int(std::int64_t value);
   void append_list_header(std::string_view key, std::int64_t entries);
   void append_quoted(const char* text, std::size_t length);
+  template <typename T, typename WriteEntry>
+  void put_trimmed(std::string_view key, std::span<const T> values, WriteEntry write_entry);
 
   std::string out_;
   LineEnd line_end_;
