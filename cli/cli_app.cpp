@@ -48,6 +48,13 @@ struct Settings {
   bool quiet = false;
 };
 
+// Keyword files take the platform's line end ("\r\n" on Windows); --crlf forces CRLF.
+ConvertOptions options_for(const Settings& st) {
+  ConvertOptions options;
+  options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::platform;
+  return options;
+}
+
 struct Job {
   std::string deck;
   std::string output;
@@ -76,8 +83,7 @@ bool read_all(std::istream& in, std::string& text) {
 
 int convert_one_to_stream(const Settings& st, std::ostream& out, std::ostream& err) {
   const std::string& deck = st.decks.front();
-  ConvertOptions options;
-  options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::lf;
+  const ConvertOptions options = options_for(st);
   std::string text;
   ConvertResult r;
   if (deck == "-") {
@@ -106,8 +112,7 @@ int convert_one_to_stream(const Settings& st, std::ostream& out, std::ostream& e
 
 int convert_one_to_file(const Settings& st, std::ostream& err) {
   const std::string& deck = st.decks.front();
-  ConvertOptions options;
-  options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::lf;
+  const ConvertOptions options = options_for(st);
   const ConvertResult r = convert_file(deck, st.output, options);
   if (st.warnings) print_notes(err, deck, r);
   if (!r.ok()) {
@@ -170,8 +175,7 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
     jobs[i].output = (fs::path(st.out_dir) / name).string();
   }
 
-  ConvertOptions options;
-  options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::lf;
+  const ConvertOptions options = options_for(st);
   // Two decks that would write the same keyword file: the later one fails instead of
   // overwriting the earlier one's result.
   std::vector<bool> collides(jobs.size(), false);
@@ -247,6 +251,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   CLI::App app{"Converts heat-exchanger design decks into keyword files for the host design program.", "qalt2morv"};
   app.set_version_flag("--version", std::string("qalt2morv ") + QALT2MORV_VERSION);
   app.require_subcommand(1);
+  // Options begin with '-' on every platform: on Windows a path such as /decks/E-101.deck
+  // is a deck, not a /-style option (subcommands inherit this).
+  app.allow_windows_style_options(false);
   Settings st;
   CLI::App* convert = app.add_subcommand("convert", "Convert one deck (to OUT or standard output) or many (into --out-dir).");
   convert->add_option("decks", st.decks, "Deck files, folders of decks, or - for standard input")->required();
@@ -293,8 +300,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     std::string bytes;
     read_all(std::cin, bytes);
     std::string text;
-    ConvertOptions options;
-    options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::lf;
+    const ConvertOptions options = options_for(st);
     const ConvertResult r = convert_text(bytes, text, options);
     if (st.warnings) print_notes(err, "-", r);
     if (!r.ok()) {
