@@ -48,10 +48,11 @@ struct Settings {
   bool quiet = false;
 };
 
-// Keyword files take the platform's line end ("\r\n" on Windows); --crlf forces CRLF.
+// The command line writes the same bytes on every platform: "\n" line ends unless --crlf
+// asks for the CRLF of a Windows host (whose import reads either).
 ConvertOptions options_for(const Settings& st) {
   ConvertOptions options;
-  options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::platform;
+  options.line_ending = st.crlf ? LineEnding::crlf : LineEnding::lf;
   return options;
 }
 

@@ -40,7 +40,7 @@ CliRun run_cli(const std::vector<std::string>& args) {
   return {code, out.str(), err.str()};
 }
 
-std::string expected_keywords(const std::string& deck_path, LineEnding ending = LineEnding::platform) {
+std::string expected_keywords(const std::string& deck_path, LineEnding ending = LineEnding::lf) {
   std::string text;
   ConvertOptions o;
   o.line_ending = ending;
@@ -106,7 +106,7 @@ TEST_F(Cli, ExitCodesAndStreams) {
 TEST_F(Cli, OutputFileAndCrlf) {
   const fs::path out = dir_ / "e101.kw";
   ASSERT_EQ(run_cli({"convert", kExample, "-o", out.string()}).code, kExitOk);
-  EXPECT_EQ(read_file(out), expected_keywords(kExample));  // the platform's line end
+  EXPECT_EQ(read_file(out), expected_keywords(kExample));  // "\n" on every platform
   ASSERT_EQ(run_cli({"convert", kExample, "-o", out.string(), "--crlf"}).code, kExitOk);
   const std::string crlf = read_file(out);
   EXPECT_NE(crlf.find("QALTUoM,1.000000,0\r\n"), std::string::npos);
