@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -44,6 +45,28 @@ TEST(DeckLoader, LineEnds) {
       EXPECT_EQ(line_text(*s, 2), c.line2) << c.name;
     }
   }
+}
+
+// A deck file arrives in pieces; where a piece ends (between a CR and its LF, say) must not
+// change the line store.
+TEST(DeckLoader, PiecesOfAnySizeGiveTheSameLines) {
+  std::string deck = "U\r\nDESIGN\r\nx\ry\r\n" + std::string(95, 'z') + "\r\n\r\nlast\r";
+  auto whole = load(deck);
+  for (std::size_t piece = 1; piece <= 9; ++piece) {
+    auto s = std::make_unique<ConversionState>();
+    LineSplitter splitter(*s);
+    for (std::size_t at = 0; at < deck.size(); at += piece) {
+      splitter.feed(deck.data() + at, std::min(piece, deck.size() - at));
+    }
+    splitter.finish();
+    ASSERT_EQ(s->line_count, whole->line_count) << piece;
+    for (int k = 0; k < whole->line_count; ++k) {
+      EXPECT_EQ(s->lines[static_cast<std::size_t>(k)], whole->lines[static_cast<std::size_t>(k)]) << piece << " line " << k + 1;
+    }
+  }
+  EXPECT_EQ(whole->line_count, 6);
+  EXPECT_EQ(line_text(*whole, 3, 4), "x\ry ");
+  EXPECT_EQ(line_text(*whole, 6, 5), "last ");
 }
 
 TEST(DeckLoader, LongLinesAreCutAfterColumnNinety) {
