@@ -8,7 +8,7 @@
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/field_kinds.hpp"
-#include "thermal/numeric_helpers.hpp"
+#include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::deck {
 
@@ -142,16 +142,16 @@ void after_unit_system(State& s) {
 
 void set_tube_nozzle_sizes(State& s) {
   s.tube_nozzle_ids = {s.tube_inlet_nozzle_id, s.tube_outlet_nozzle_id};
-  s.tube_inlet_nozzle_nps = thermal::nominal_pipe_size(s.tube_inlet_nozzle_id, s.unit_system);
-  s.tube_outlet_nozzle_nps = thermal::nominal_pipe_size(s.tube_outlet_nozzle_id, s.unit_system);
+  s.tube_inlet_nozzle_nps = nominal_pipe_size(s.tube_inlet_nozzle_id, s.unit_system);
+  s.tube_outlet_nozzle_nps = nominal_pipe_size(s.tube_outlet_nozzle_id, s.unit_system);
 }
 
 void set_separate_outlet_sizes(State& s) {
   if (s.tube_split_outlet_id > 0.0f) {
-    s.tube_split_outlet_nps = thermal::nominal_pipe_size(s.tube_split_outlet_id, s.unit_system);
+    s.tube_split_outlet_nps = nominal_pipe_size(s.tube_split_outlet_id, s.unit_system);
   }
   if (s.shell_split_outlet_id > 0.0f) {
-    s.shell_split_outlet_nps = thermal::nominal_pipe_size(s.shell_split_outlet_id, s.unit_system);
+    s.shell_split_outlet_nps = nominal_pipe_size(s.shell_split_outlet_id, s.unit_system);
   }
 }
 

@@ -2,8 +2,8 @@
 // the line-count guard, with the rule that belongs to a line run right after it.
 #pragma once
 
-#include "entry/conversion_state.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/conversion_state.hpp"
+#include "core/keyword_writer.hpp"
 
 namespace qalt2morv::deck {
 

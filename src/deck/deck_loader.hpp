@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::deck {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <span>
 
-#include "entry/conversion_state.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/conversion_state.hpp"
+#include "core/keyword_writer.hpp"
 
 namespace qalt2morv::deck {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::deck {
 

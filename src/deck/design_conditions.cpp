@@ -8,7 +8,7 @@
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
-#include "thermal/numeric_helpers.hpp"
+#include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::deck {
 
@@ -25,8 +25,8 @@ float default_design_pressure(float operating_pressure) {
 // outlet, rounded away from zero to a multiple of 10.
 float default_design_temperature(float inlet, float outlet) {
   const float t = std::max(inlet, outlet);
-  if (t >= 0.0f) return thermal::round_to_step(t + 59.9f, 1.0f, 10.0f);
-  return thermal::round_to_step(t - 9.9f, -1.0f, 10.0f);
+  if (t >= 0.0f) return round_to_step(t + 59.9f, 1.0f, 10.0f);
+  return round_to_step(t - 9.9f, -1.0f, 10.0f);
 }
 
 void default_shell_design_pressure(State& s) {
@@ -102,9 +102,9 @@ void set_shell_and_kettle_diameters(State& s) {
     s.shell_cylinder_id = std::trunc(s.otl_diameter + 0.5f);
   }
   if (s.shell_cylinder_id <= 0.0f) s.shell_cylinder_id = std::trunc(s.otl_diameter + 0.5f);
-  if (s.shell_cylinder_id < 24.0f) s.shell_cylinder_nps = thermal::nominal_pipe_size(s.shell_cylinder_id, s.unit_system);
+  if (s.shell_cylinder_id < 24.0f) s.shell_cylinder_nps = nominal_pipe_size(s.shell_cylinder_id, s.unit_system);
   if (s.kettle_id < 24.0f) {
-    s.kettle_nps = thermal::nominal_pipe_size(s.kettle_id, s.unit_system);
+    s.kettle_nps = nominal_pipe_size(s.kettle_id, s.unit_system);
     s.kettle_id = 0.0f;
   }
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <system_error>
 
-#include "entry/conversion_error.hpp"
+#include "core/conversion_error.hpp"
 
 namespace qalt2morv::deck {
 

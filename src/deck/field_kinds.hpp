@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::deck {
 

@@ -7,7 +7,7 @@
 
 #include "deck/deck_layout.hpp"
 #include "deck/deck_loader.hpp"
-#include "entry/conversion_error.hpp"
+#include "core/conversion_error.hpp"
 #include "mechanical/mechanical_records.hpp"
 #include "thermal/air_cooler_records.hpp"
 #include "thermal/post_decoding.hpp"

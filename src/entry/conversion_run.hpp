@@ -5,9 +5,9 @@
 #include <functional>
 #include <string>
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 #include "entry/host_services.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 #include "qalt2morv/convert.hpp"
 
 namespace qalt2morv {

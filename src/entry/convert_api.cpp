@@ -5,7 +5,7 @@
 
 #include "deck/deck_loader.hpp"
 #include "entry/conversion_run.hpp"
-#include "entry/deck_file.hpp"
+#include "deck/deck_file.hpp"
 #include "entry/output_file.hpp"
 
 namespace qalt2morv {

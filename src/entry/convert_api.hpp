@@ -3,7 +3,7 @@
 #pragma once
 
 #include "entry/host_services.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 #include "qalt2morv/convert.hpp"
 
 namespace qalt2morv {

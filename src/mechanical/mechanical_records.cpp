@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/emission_table.hpp"
 #include "mechanical/nozzle_layout.hpp"
 #include "mechanical/nozzle_records.hpp"
 
@@ -16,14 +17,8 @@ namespace qalt2morv::mechanical {
 namespace {
 
 using State = ConversionState;
-using Value = float (*)(const State&);
-using Condition = bool (*)(const State&);
 
-struct Row {
-  std::string_view key;
-  Value value;
-  Condition when = nullptr;  // none: the writer's zero rule alone decides
-};
+using Row = RecordRow<State>;
 
 template <float State::*Field>
 float field(const State& s) {
@@ -83,112 +78,105 @@ bool expansion_joint_given(const State& s) { return s.expansion_joint_code > 0.0
 
 // From the unit system to the kettle diameters and impingement protection.
 constexpr auto kConstructionRecords = std::to_array<Row>({
-    {"QALTUoM", field<&State::unit_system>},
-    {"LocFluidHS", field<&State::hot_side_code>},
-    {"ExchPosi", field<&State::position_code>},
-    {"ExchVess", one},
-    {"TEMAClass", field<&State::tema_class_code>},
-    {"HdFrType", field<&State::front_head_code>},
-    {"ShlType", field<&State::shell_type_code>},
-    {"HdReType", field<&State::rear_head_code>},
-    {"TempInSS", field<&State::shell_inlet_temperature>},
-    {"TempInTS", field<&State::tube_inlet_temperature>},
-    {"TempOutSS", field<&State::shell_outlet_temperature>},
-    {"TempOutTS", field<&State::tube_outlet_temperature>},
-    {"FilmCoefSS", field<&State::shell_film_coefficient>},
-    {"FilmCoefTS", field<&State::tube_film_coefficient>},
-    {"ShlMeanMetalTemp", field<&State::shell_metal_temperature>},
-    {"TubeMeanMetalTemp", field<&State::tube_metal_temperature>},
-    {"DesTempSS", field<&State::shell_design_temperature>},
-    {"DesTempTS", field<&State::tube_design_temperature>},
-    {"DesPressSS", field<&State::shell_design_pressure>},
-    {"DesPressTS", field<&State::tube_design_pressure>},
-    {"PresDsgnHS", field<&State::shell_design_pressure>, hot_on_shell_side},
-    {"PresDsgnCS", field<&State::tube_design_pressure>, hot_on_shell_side},
-    {"TempDsgnHS", field<&State::shell_design_temperature>, hot_on_shell_side},
-    {"TempDsgnCS", field<&State::tube_design_temperature>, hot_on_shell_side},
-    {"PresDsgnCS", field<&State::shell_design_pressure>, hot_in_tubes},
-    {"PresDsgnHS", field<&State::tube_design_pressure>, hot_in_tubes},
-    {"TempDsgnCS", field<&State::shell_design_temperature>, hot_in_tubes},
-    {"TempDsgnHS", field<&State::tube_design_temperature>, hot_in_tubes},
-    {"TubeOTL", field<&State::otl_diameter>},
-    {"OTLDia", field<&State::otl_diameter>},
-    {"DistDownFromTop", field<&State::dist_down_from_top>},
-    {"DistUpFromBottom", field<&State::dist_up_from_bottom>},
-    {"BafType", field<&State::baffle_type_code>},
-    {"BafCutPerc", first_cut, baffle_type_is<1>},
-    {"BafCut1DblSeg", first_cut, baffle_type_is<2>},
-    {"BafCut2DblSeg", second_cut, baffle_type_is<2>},
-    {"BafCutPerc", first_cut, baffle_type_is<2>},
-    {"BafCutPercInner", second_cut, baffle_type_is<2>},
-    {"BafCut1TriSeg", first_cut, baffle_type_is<3>},
-    {"BafCut2TriSeg", second_cut, baffle_type_is<3>},
-    {"BafCut3TriSeg", third_cut, baffle_type_is<3>},
-    {"BafOri", field<&State::baffle_orientation_code>},
-    {"BafThk", field<&State::baffle_thickness>},
-    {"TubePassLoutType", field<&State::pass_layout_type>},
-    {"TubeType", field<&State::tube_type_code>},
-    {"TubeFinDens", whole_fin_density, finned_tubes},
-    {"TubeFinHt", field<&State::fin_height>, finned_tubes},
-    {"TubeFinThk", field<&State::fin_thickness>, finned_tubes},
-    {"TshType", field<&State::tubesheet_type_code>},
-    {"TubeOD", field<&State::tube_od>},
-    {"TubePitch", field<&State::tube_pitch>},
-    {"TubePattern", field<&State::tube_layout_angle>},
-    {"TubeWallThk", field<&State::tube_wall_thickness>},
-    {"HdFrCovMtl", head_material},
-    {"HdReCovMtl", head_material, rear_head_not_u_tube},
-    {"ShlCylMtl", shell_material},
-    {"BafMtl", shell_material},
-    {"ShlCovMtl", shell_material, rear_head_has_shell_cover},
-    {"ShlCovCylMtl", shell_material, floating_head},
-    {"KetlCylMtl", shell_material, kettle},
-    {"KetlRedMtl", shell_material, kettle},
-    {"TshMtl", head_material},
-    {"TubeMtl", field<&State::tube_material_code>},
-    {"SSFlgMtl", shell_material, shell_side_flanged},
-    {"TSSFlgMtl", head_material},
-    {"SSNozCylMtl", shell_material},
-    {"TSNozCylMtl", head_material},
-    {"ShlCylOD", field<&State::shell_cylinder_nps>},
-    {"ShlCylID", field<&State::shell_cylinder_id>},
-    {"ShlID", field<&State::shell_cylinder_id>, shell_named_by_inside},
-    {"ShlOD", field<&State::shell_cylinder_nps>, shell_named_by_outside},
-    {"BafSpc", field<&State::baffle_spacing>},
-    {"BafSpcCC", field<&State::baffle_spacing>},
-    {"BafSpcIn", field<&State::inlet_baffle_spacing>},
-    {"BafSpcOut", field<&State::outlet_baffle_spacing>},
-    {"BafNum", field<&State::baffle_count>},
-    {"TubeLenInches", field<&State::tube_length_scaled>},
-    {"TubeLng", field<&State::tube_length_scaled>},
-    {"TubeNum", field<&State::tube_count>},
-    {"TubePasses", field<&State::tube_passes>},
-    {"TubePassNum", field<&State::tube_passes>},
-    {"KetlOD", field<&State::kettle_nps>},
-    {"KetlID", field<&State::kettle_id>},
-    {"ImpProtType", field<&State::impingement_protection_code>},
+    Row::real("QALTUoM", field<&State::unit_system>),
+    Row::real("LocFluidHS", field<&State::hot_side_code>),
+    Row::real("ExchPosi", field<&State::position_code>),
+    Row::real("ExchVess", one),
+    Row::real("TEMAClass", field<&State::tema_class_code>),
+    Row::real("HdFrType", field<&State::front_head_code>),
+    Row::real("ShlType", field<&State::shell_type_code>),
+    Row::real("HdReType", field<&State::rear_head_code>),
+    Row::real("TempInSS", field<&State::shell_inlet_temperature>),
+    Row::real("TempInTS", field<&State::tube_inlet_temperature>),
+    Row::real("TempOutSS", field<&State::shell_outlet_temperature>),
+    Row::real("TempOutTS", field<&State::tube_outlet_temperature>),
+    Row::real("FilmCoefSS", field<&State::shell_film_coefficient>),
+    Row::real("FilmCoefTS", field<&State::tube_film_coefficient>),
+    Row::real("ShlMeanMetalTemp", field<&State::shell_metal_temperature>),
+    Row::real("TubeMeanMetalTemp", field<&State::tube_metal_temperature>),
+    Row::real("DesTempSS", field<&State::shell_design_temperature>),
+    Row::real("DesTempTS", field<&State::tube_design_temperature>),
+    Row::real("DesPressSS", field<&State::shell_design_pressure>),
+    Row::real("DesPressTS", field<&State::tube_design_pressure>),
+    Row::real("PresDsgnHS", field<&State::shell_design_pressure>, hot_on_shell_side),
+    Row::real("PresDsgnCS", field<&State::tube_design_pressure>, hot_on_shell_side),
+    Row::real("TempDsgnHS", field<&State::shell_design_temperature>, hot_on_shell_side),
+    Row::real("TempDsgnCS", field<&State::tube_design_temperature>, hot_on_shell_side),
+    Row::real("PresDsgnCS", field<&State::shell_design_pressure>, hot_in_tubes),
+    Row::real("PresDsgnHS", field<&State::tube_design_pressure>, hot_in_tubes),
+    Row::real("TempDsgnCS", field<&State::shell_design_temperature>, hot_in_tubes),
+    Row::real("TempDsgnHS", field<&State::tube_design_temperature>, hot_in_tubes),
+    Row::real("TubeOTL", field<&State::otl_diameter>),
+    Row::real("OTLDia", field<&State::otl_diameter>),
+    Row::real("DistDownFromTop", field<&State::dist_down_from_top>),
+    Row::real("DistUpFromBottom", field<&State::dist_up_from_bottom>),
+    Row::real("BafType", field<&State::baffle_type_code>),
+    Row::real("BafCutPerc", first_cut, baffle_type_is<1>),
+    Row::real("BafCut1DblSeg", first_cut, baffle_type_is<2>),
+    Row::real("BafCut2DblSeg", second_cut, baffle_type_is<2>),
+    Row::real("BafCutPerc", first_cut, baffle_type_is<2>),
+    Row::real("BafCutPercInner", second_cut, baffle_type_is<2>),
+    Row::real("BafCut1TriSeg", first_cut, baffle_type_is<3>),
+    Row::real("BafCut2TriSeg", second_cut, baffle_type_is<3>),
+    Row::real("BafCut3TriSeg", third_cut, baffle_type_is<3>),
+    Row::real("BafOri", field<&State::baffle_orientation_code>),
+    Row::real("BafThk", field<&State::baffle_thickness>),
+    Row::real("TubePassLoutType", field<&State::pass_layout_type>),
+    Row::real("TubeType", field<&State::tube_type_code>),
+    Row::real("TubeFinDens", whole_fin_density, finned_tubes),
+    Row::real("TubeFinHt", field<&State::fin_height>, finned_tubes),
+    Row::real("TubeFinThk", field<&State::fin_thickness>, finned_tubes),
+    Row::real("TshType", field<&State::tubesheet_type_code>),
+    Row::real("TubeOD", field<&State::tube_od>),
+    Row::real("TubePitch", field<&State::tube_pitch>),
+    Row::real("TubePattern", field<&State::tube_layout_angle>),
+    Row::real("TubeWallThk", field<&State::tube_wall_thickness>),
+    Row::real("HdFrCovMtl", head_material),
+    Row::real("HdReCovMtl", head_material, rear_head_not_u_tube),
+    Row::real("ShlCylMtl", shell_material),
+    Row::real("BafMtl", shell_material),
+    Row::real("ShlCovMtl", shell_material, rear_head_has_shell_cover),
+    Row::real("ShlCovCylMtl", shell_material, floating_head),
+    Row::real("KetlCylMtl", shell_material, kettle),
+    Row::real("KetlRedMtl", shell_material, kettle),
+    Row::real("TshMtl", head_material),
+    Row::real("TubeMtl", field<&State::tube_material_code>),
+    Row::real("SSFlgMtl", shell_material, shell_side_flanged),
+    Row::real("TSSFlgMtl", head_material),
+    Row::real("SSNozCylMtl", shell_material),
+    Row::real("TSNozCylMtl", head_material),
+    Row::real("ShlCylOD", field<&State::shell_cylinder_nps>),
+    Row::real("ShlCylID", field<&State::shell_cylinder_id>),
+    Row::real("ShlID", field<&State::shell_cylinder_id>, shell_named_by_inside),
+    Row::real("ShlOD", field<&State::shell_cylinder_nps>, shell_named_by_outside),
+    Row::real("BafSpc", field<&State::baffle_spacing>),
+    Row::real("BafSpcCC", field<&State::baffle_spacing>),
+    Row::real("BafSpcIn", field<&State::inlet_baffle_spacing>),
+    Row::real("BafSpcOut", field<&State::outlet_baffle_spacing>),
+    Row::real("BafNum", field<&State::baffle_count>),
+    Row::real("TubeLenInches", field<&State::tube_length_scaled>),
+    Row::real("TubeLng", field<&State::tube_length_scaled>),
+    Row::real("TubeNum", field<&State::tube_count>),
+    Row::real("TubePasses", field<&State::tube_passes>),
+    Row::real("TubePassNum", field<&State::tube_passes>),
+    Row::real("KetlOD", field<&State::kettle_nps>),
+    Row::real("KetlID", field<&State::kettle_id>),
+    Row::real("ImpProtType", field<&State::impingement_protection_code>),
 });
 
 // After the nozzles: head and shell-cover cylinders, expansion joint, supports, pass lanes.
 // "ShlCovCylMtl" appears a second time here on purpose: the host reads both.
 constexpr auto kCylinderAndSupportRecords = std::to_array<Row>({
-    {"HdFrCylInd", front_cylinder_indicator},
-    {"HdFrCylMtl", field<&State::front_cylinder_material>},
-    {"HdReCylMtl", field<&State::rear_cylinder_material>},
-    {"HdReCylInd", rear_cylinder_indicator},
-    {"ShlCovCylMtl", field<&State::shell_cover_cylinder_material>},
-    {"EJInd", field<&State::expansion_joint_code>, expansion_joint_given},
-    {"SupMtl", one},
-    {"PaPaLaneClr", lane_clearance},
-    {"TubeMinUbendDia", field<&State::min_u_bend_diameter>},
+    Row::real("HdFrCylInd", front_cylinder_indicator),
+    Row::real("HdFrCylMtl", field<&State::front_cylinder_material>),
+    Row::real("HdReCylMtl", field<&State::rear_cylinder_material>),
+    Row::real("HdReCylInd", rear_cylinder_indicator),
+    Row::real("ShlCovCylMtl", field<&State::shell_cover_cylinder_material>),
+    Row::real("EJInd", field<&State::expansion_joint_code>, expansion_joint_given),
+    Row::real("SupMtl", one),
+    Row::real("PaPaLaneClr", lane_clearance),
+    Row::real("TubeMinUbendDia", field<&State::min_u_bend_diameter>),
 });
-
-void write_rows(std::span<const Row> rows, const State& s, KeywordWriter& out) {
-  for (const Row& row : rows) {
-    if (row.when != nullptr && !row.when(s)) continue;
-    out.put_real(row.key, row.value(s));
-  }
-}
 
 struct NozzleEnds {
   bool front_head = false;   // a nozzle on the front head cylinder
@@ -234,12 +222,12 @@ void settle_cylinders_and_u_bend(State& s) {
 }  // namespace
 
 void write_mechanical_records(ConversionState& s, KeywordWriter& out) {
-  write_rows(kConstructionRecords, s, out);
+  write_records<State>(kConstructionRecords, s, out);
   lay_out_nozzles(s);
   write_nozzle_table(s, out);
   write_domes(s, out);
   settle_cylinders_and_u_bend(s);
-  write_rows(kCylinderAndSupportRecords, s, out);
+  write_records<State>(kCylinderAndSupportRecords, s, out);
   write_nozzle_summary(s, out);
 }
 

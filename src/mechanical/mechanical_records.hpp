@@ -2,8 +2,8 @@
 // nozzle records in their place.
 #pragma once
 
-#include "entry/conversion_state.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/conversion_state.hpp"
+#include "core/keyword_writer.hpp"
 
 namespace qalt2morv::mechanical {
 

@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <span>
 
-#include "thermal/numeric_helpers.hpp"
+#include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::mechanical {
 
@@ -273,7 +273,7 @@ void place_domes(ConversionState& s) {
     d.cylinder_material = kShellMaterial;
     d.material = kShellMaterial;
     d.location = location;
-    d.diameter = thermal::round_to_step(belt_diameter, 0.0f, 2.0f);
+    d.diameter = round_to_step(belt_diameter, 0.0f, 2.0f);
     d.belt_width = belt_length > 0.0f ? belt_length : 4.0f + nozzle_nps;
   };
   const bool j_shell = s.shell_type_code == 5.0f;

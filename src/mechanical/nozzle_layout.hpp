@@ -2,7 +2,7 @@
 // from scratch for every conversion.
 #pragma once
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::mechanical {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "thermal/record_table.hpp"
+#include "core/emission_table.hpp"
 
 namespace qalt2morv::thermal {
 namespace {

@@ -1,8 +1,8 @@
 // The air-cooled exchanger block, written when deck line 485 gives tube rows.
 #pragma once
 
-#include "entry/conversion_state.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/conversion_state.hpp"
+#include "core/keyword_writer.hpp"
 
 namespace qalt2morv::thermal {
 

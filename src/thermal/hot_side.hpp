@@ -2,7 +2,7 @@
 // stream values must agree on it, so both ask here.
 #pragma once
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::thermal {
 

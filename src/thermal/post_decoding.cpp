@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "thermal/hot_side.hpp"
-#include "thermal/numeric_helpers.hpp"
+#include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::thermal {
 namespace {

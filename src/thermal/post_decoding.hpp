@@ -3,7 +3,7 @@
 // nozzle nominal sizes.
 #pragma once
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::thermal {
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "thermal/hot_side.hpp"
-#include "thermal/record_table.hpp"
+#include "core/emission_table.hpp"
 
 namespace qalt2morv::thermal {
 namespace {

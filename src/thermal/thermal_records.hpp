@@ -2,8 +2,8 @@
 // the last records of every keyword file.
 #pragma once
 
-#include "entry/conversion_state.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/conversion_state.hpp"
+#include "core/keyword_writer.hpp"
 
 namespace qalt2morv::thermal {
 

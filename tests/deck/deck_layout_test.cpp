@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "entry/conversion_error.hpp"
+#include "core/conversion_error.hpp"
 #include "support/deck_builder.hpp"
 
 namespace qalt2morv {

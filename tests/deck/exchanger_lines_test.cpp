@@ -6,7 +6,7 @@
 
 #include "deck/deck_layout.hpp"
 #include "deck/deck_loader.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 #include "support/deck_builder.hpp"
 
 namespace qalt2morv {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "deck/deck_loader.hpp"
-#include "entry/conversion_error.hpp"
+#include "core/conversion_error.hpp"
 #include "support/deck_builder.hpp"
 
 namespace qalt2morv::deck {

@@ -6,7 +6,7 @@
 
 #include "deck/deck_layout.hpp"
 #include "deck/deck_loader.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 #include "qalt2morv/convert.hpp"
 #include "thermal/post_decoding.hpp"
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv::testing {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
 #include "thermal/thermal_records.hpp"

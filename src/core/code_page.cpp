@@ -1,7 +1,7 @@
 // Code page 437 (the deck's OEM text) to code page 1252 (the host's ANSI text), as the
 // Windows OEM-to-ANSI conversion maps it, best fit included. Generated from
 // data/oem437_to_ansi1252.tsv; tests/entry/code_page_test.cpp checks the two agree.
-#include "entry/code_page.hpp"
+#include "core/code_page.hpp"
 
 #if defined(_WIN32)
 #include <windows.h>

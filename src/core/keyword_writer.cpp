@@ -1,14 +1,14 @@
 // The record writer: formats every record shape of the keyword file into one buffer, which
 // the entry point writes to the file with a single write.
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 
-#include "entry/code_page.hpp"
-#include "entry/conversion_error.hpp"
+#include "core/code_page.hpp"
+#include "core/conversion_error.hpp"
 
 namespace qalt2morv {
 

@@ -1,6 +1,6 @@
 // The record writer: record shapes, skip rules, trimming, texts, messages, and "%f"
 // formatting that matches the C run time byte for byte.
-#include "entry/keyword_writer.hpp"
+#include "core/keyword_writer.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "entry/conversion_error.hpp"
+#include "core/conversion_error.hpp"
 
 namespace qalt2morv {
 namespace {

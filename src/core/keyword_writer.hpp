@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv {
 

@@ -1,5 +1,5 @@
 // Deck file reading for the file-to-file conversion.
-#include "entry/deck_file.hpp"
+#include "deck/deck_file.hpp"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,7 +14,7 @@
 #endif
 
 #include "deck/deck_loader.hpp"
-#include "entry/conversion_error.hpp"
+#include "core/conversion_error.hpp"
 
 namespace qalt2morv {
 

@@ -1,6 +1,6 @@
 // The built-in code page table agrees with the data file it was generated from, and on
 // Windows with the platform's own OEM-to-ANSI conversion.
-#include "entry/code_page.hpp"
+#include "core/code_page.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Nominal pipe size and step rounding: table rows, unit handling, the fallback beyond the
 // table and the rounding tolerance.
-#include "thermal/numeric_helpers.hpp"
+#include "core/numeric_helpers.hpp"
 
 #include <gtest/gtest.h>
 
-namespace qalt2morv::thermal {
+namespace qalt2morv {
 namespace {
 
 constexpr float kUs = 1.0f;
@@ -84,4 +84,4 @@ TEST(NumericHelpersRoundToStep, RoundsWithATolerancePerDirection) {
 }
 
 }  // namespace
-}  // namespace qalt2morv::thermal
+}  // namespace qalt2morv

@@ -2,7 +2,7 @@
 // (at most 1000 lines) is read, however large the file.
 #pragma once
 
-#include "entry/conversion_state.hpp"
+#include "core/conversion_state.hpp"
 
 namespace qalt2morv {
 

@@ -8,10 +8,10 @@
 #include <span>
 #include <string_view>
 
-#include "entry/conversion_state.hpp"
-#include "entry/keyword_writer.hpp"
+#include "core/conversion_state.hpp"
+#include "core/keyword_writer.hpp"
 
-namespace qalt2morv::thermal {
+namespace qalt2morv {
 
 // The host's integer records are 32-bit; decoded integer fields are 64-bit and travel
 // through their low 32 bits (two's complement wrap, well defined since C++20).
@@ -101,4 +101,4 @@ void write_records(std::span<const RecordRow<Source>> rows, const Source& source
   }
 }
 
-}  // namespace qalt2morv::thermal
+}  // namespace qalt2morv

@@ -1,10 +1,10 @@
 // Nominal pipe size from a diameter, and rounding to a step with a tolerance for float
 // noise. Single precision throughout, so the results match on every platform.
-#include "thermal/numeric_helpers.hpp"
+#include "core/numeric_helpers.hpp"
 
 #include <cmath>
 
-namespace qalt2morv::thermal {
+namespace qalt2morv {
 
 namespace {
 
@@ -51,4 +51,4 @@ float round_to_step(float value, float direction, float step) {
   return shifted;
 }
 
-}  // namespace qalt2morv::thermal
+}  // namespace qalt2morv
