@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "deck/deck_layout.hpp"
+#include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/field_kinds.hpp"
@@ -14,13 +15,9 @@ namespace qalt2morv::deck {
 
 namespace {
 
-constexpr float kImpingementVapourBelt = 3.0f;
-constexpr float kUsCustomary = 1.0f;
-constexpr float kSi = 2.0f;
-constexpr float kMetric = 3.0f;
-constexpr float kBaffleTypeNone = 4.0f;
-constexpr float kKettleShell = 6.0f;
-constexpr float kUTubeRearHead = 7.0f;
+using unit_system::kMetric;
+using unit_system::kSi;
+using unit_system::kUsCustomary;
 
 bool first_nozzle_has_belt(const State& s) { return s.belt_nozzles == 1 || s.belt_nozzles == 3; }
 bool second_nozzle_has_belt(const State& s) { return s.belt_nozzles == 2 || s.belt_nozzles == 3; }
@@ -57,7 +54,7 @@ void set_pass_layout_type(State& s) {
   } else {
     s.pass_layout_type = 1.0f;
   }
-  if (s.rear_head_code == kUTubeRearHead) s.pass_layout_type = 1.0f;
+  if (s.rear_head_code == rear_head::kU) s.pass_layout_type = 1.0f;
 
   if (s.pass_layout_style > 1) note_line(s, 256, kIntegerFieldColumns, "0 or 1");
   if (s.pass_layout_variant < 0 || s.pass_layout_variant > 2) note_line(s, 257, kIntegerFieldColumns, "0, 1 or 2");
@@ -122,8 +119,8 @@ void derive_central_baffle_spacing(State& s) {
 // An unbaffled shell still needs a spacing and a count for the host: a kettle counts the
 // spacings along its tubes; any other shell spreads its tube supports evenly.
 void derive_unbaffled_shell(State& s) {
-  if (s.baffle_type_code != kBaffleTypeNone) return;
-  if (s.shell_type_code == kKettleShell) {
+  if (s.baffle_type_code != baffle_type::kNone) return;
+  if (s.shell_type_code == shell_type::kK) {
     if (s.baffle_spacing > 0.0f) s.baffle_count = std::trunc(s.tube_length_scaled / s.baffle_spacing - 1.0f);
     return;
   }

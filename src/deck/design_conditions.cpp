@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "deck/deck_layout.hpp"
+#include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
@@ -62,18 +63,18 @@ bool yes_word(State& s, int line, const Text40& field, std::string_view word) {
   return false;
 }
 
-void set_axial_nozzle_flag(State& s) { s.axial_nozzle_flag = yes_word(s, 235, s.tube_nozzle_form, "AXIAL") ? 1.0f : 0.0f; }
+void set_axial_nozzle_flag(State& s) { s.axial_nozzle_flag = yes_word(s, 235, s.tube_nozzle_form, "AXIAL") ? kAxialNozzles : 0.0f; }
 
-void set_tubesheet_type(State& s) { s.tubesheet_type_code = yes_word(s, 237, s.double_tubesheet, "YES") ? 2.0f : 1.0f; }
+void set_tubesheet_type(State& s) { s.tubesheet_type_code = yes_word(s, 237, s.double_tubesheet, "YES") ? choice::kYes : choice::kNo; }
 
-void set_expansion_joint(State& s) { s.expansion_joint_code = yes_word(s, 239, s.expansion_joint, "YES") ? 2.0f : 1.0f; }
+void set_expansion_joint(State& s) { s.expansion_joint_code = yes_word(s, 239, s.expansion_joint, "YES") ? choice::kYes : choice::kNo; }
 
 // Phase code of one stream: 3 when the first inlet quantity exceeds the second, else 2 when
 // quantity A is present, else 1. The hot stream compares A with B, the cold one B with A.
 float phase_code(float first, float second, float quantity_a) {
-  if (first > second) return 3.0f;
-  if (quantity_a > 0.0f) return 2.0f;
-  return 1.0f;
+  if (first > second) return phase::kMostlyQuantityA;
+  if (quantity_a > 0.0f) return phase::kSomeQuantityA;
+  return phase::kNoQuantityA;
 }
 
 // Any hot side other than 1, an absent line 247 included, counts as the tube side here.
@@ -83,7 +84,7 @@ void set_hot_side_and_phases(State& s) {
   const float shell_b = s.shell_quantity_b_in;
   const float tube_a = s.tube_quantity_a_in;
   const float tube_b = s.tube_quantity_b_in;
-  if (s.hot_side_code == 1.0f) {
+  if (s.hot_side_code == hot_side::kShell) {
     s.hot_phase_code = phase_code(shell_a, shell_b, shell_a);
     s.cold_phase_code = phase_code(tube_b, tube_a, tube_a);
   } else {
@@ -97,7 +98,7 @@ void set_hot_side_and_phases(State& s) {
 // unit system is the one deck line 1 gave: the fallback of deck line 278 comes later.
 void set_shell_and_kettle_diameters(State& s) {
   s.shell_cylinder_id = s.shell_diameter;
-  if (s.shell_type_code == 6.0f) {
+  if (s.shell_type_code == shell_type::kK) {
     s.kettle_id = s.shell_diameter;
     s.shell_cylinder_id = std::trunc(s.otl_diameter + 0.5f);
   }

@@ -1,6 +1,7 @@
 // Deck lines 2 to 132: the case header and the exchanger itself (mode, flow arrangement,
 // TEMA type, baffles, tubes, shell-side nozzles and the flows of both sides).
 #include "deck/deck_layout.hpp"
+#include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
@@ -64,9 +65,9 @@ void set_exchanger_type(State& s) {
 void set_impingement_protection(State& s) {
   const Text40& t = s.impingement_word;
   if (t[0] == 'N' && t[1] == 'O' && t[2] == ' ') {
-    s.impingement_protection_code = 1.0f;
+    s.impingement_protection_code = choice::kNo;
   } else if (t[0] == 'Y' && t[1] == 'E' && t[2] == 'S') {
-    s.impingement_protection_code = 2.0f;
+    s.impingement_protection_code = choice::kYes;
   } else if (!field_is_blank(t)) {
     note_line(s, 27, kTextFieldColumns, "NO or YES");
   }
@@ -78,7 +79,7 @@ void set_baffle_form(State& s, KeywordWriter& out) {
   if (const BaffleForm* form = find_baffle_form(s.baffle_type_word)) {
     s.baffle_type_code = form->baffle_type_code;
     s.qalt_baffle_type_code = form->qalt_baffle_type_code;
-    if (form->no_tubes_in_window) out.put_real("TubesInBafWindow", 2.0f);
+    if (form->no_tubes_in_window) out.put_real("TubesInBafWindow", choice::kYes);
   } else if (!field_is_blank(s.baffle_type_word)) {
     note_line(s, 36, kTextFieldColumns,
               "SEGMENTAL, DOUBLE-SEGMENTAL, TRIPLE-SEGMENTAL, NO-TUBES-IN-WINDOW SEGMENTAL, "

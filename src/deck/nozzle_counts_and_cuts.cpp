@@ -1,6 +1,7 @@
 // Deck lines 451 to 499, the last the conversion reads: nozzle counts, nozzle placement
 // codes, air-cooler bundle data, the baffle cuts from edge distances, the orientation code.
 #include "deck/deck_layout.hpp"
+#include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
@@ -10,9 +11,9 @@ namespace qalt2morv::deck {
 
 namespace {
 
-constexpr float kSegmental = 1.0f;
-constexpr float kDoubleSegmental = 2.0f;
-constexpr float kTripleSegmental = 3.0f;
+using baffle_type::kDoubleSegmental;
+using baffle_type::kSegmental;
+using baffle_type::kTripleSegmental;
 
 void set_nozzle_counts(State& s) {
   s.shell_inlet_nozzle_count = static_cast<float>(s.shell_inlet_nozzle_count_int);

@@ -10,6 +10,7 @@
 
 #include "core/emission_table.hpp"
 #include "mechanical/nozzle_layout.hpp"
+#include "mechanical/nozzle_placement.hpp"
 #include "mechanical/nozzle_records.hpp"
 
 namespace qalt2morv::mechanical {
@@ -30,11 +31,11 @@ float one(const State&) { return 1.0f; }
 // Tube-side pressure parts are made of the tube material; an unknown code means the
 // default material 1.
 float head_material(const State& s) {
-  return (s.tube_material_code > 0.0f && s.tube_material_code < 50.0f) ? s.tube_material_code : 1.0f;
+  return (s.tube_material_code > 0.0f && s.tube_material_code < 50.0f) ? s.tube_material_code : kDefaultMaterial;
 }
 
 // The deck carries no shell material: shell-side parts, baffles included, get material 1.
-float shell_material(const State&) { return 1.0f; }
+float shell_material(const State&) { return kDefaultMaterial; }
 
 // The host takes baffle cuts to one decimal, cut toward zero (25.67 % becomes 25.6 %).
 float one_decimal(float cut) { return std::trunc(10.0f * cut) / 10.0f; }
@@ -44,8 +45,8 @@ float third_cut(const State& s) { return one_decimal(s.third_baffle_cut); }
 
 float whole_fin_density(const State& s) { return std::trunc(s.fin_density); }
 
-float front_cylinder_indicator(const State& s) { return s.front_cylinder_material > 0.0f ? 2.0f : 1.0f; }
-float rear_cylinder_indicator(const State& s) { return s.rear_cylinder_material > 0.0f ? 2.0f : 1.0f; }
+float front_cylinder_indicator(const State& s) { return s.front_cylinder_material > 0.0f ? choice::kYes : choice::kNo; }
+float rear_cylinder_indicator(const State& s) { return s.rear_cylinder_material > 0.0f ? choice::kYes : choice::kNo; }
 
 float wider_pass_lane(const State& s) { return s.pass_lane_1 > s.pass_lane_2 ? s.pass_lane_1 : s.pass_lane_2; }
 float narrower_pass_lane(const State& s) { return s.pass_lane_1 < s.pass_lane_2 ? s.pass_lane_1 : s.pass_lane_2; }
@@ -53,24 +54,23 @@ float narrower_pass_lane(const State& s) { return s.pass_lane_1 < s.pass_lane_2 
 // In a U-tube bundle the wider lane is taken up by the bends, so the narrower one is the
 // clearance the host checks.
 float lane_clearance(const State& s) {
-  return s.rear_head_code == 7.0f ? narrower_pass_lane(s) : wider_pass_lane(s);
+  return u_tube_bundle(s) ? narrower_pass_lane(s) : wider_pass_lane(s);
 }
 
-// Deck line 247: 1 (or absent) puts the hot stream on the shell side.
-bool hot_on_shell_side(const State& s) { return s.hot_side_code <= 1.0f; }
-bool hot_in_tubes(const State& s) { return !hot_on_shell_side(s); }
+// Deck line 247: 1 (or blank, or absent) puts the hot stream on the shell side.
+bool hot_in_tubes(const State& s) { return !hot_side_shell_or_unstated(s); }
 
 template <int Type>
 bool baffle_type_is(const State& s) {
   return std::trunc(s.baffle_type_code) == static_cast<float>(Type);
 }
 
-bool finned_tubes(const State& s) { return s.tube_type_code == 2.0f; }
-bool rear_head_not_u_tube(const State& s) { return s.rear_head_code != 7.0f; }
-bool rear_head_has_shell_cover(const State& s) { return s.rear_head_code >= 5.0f; }
-bool floating_head(const State& s) { return s.rear_head_code == 5.0f || s.rear_head_code == 6.0f; }
-bool kettle(const State& s) { return s.shell_type_code == 6.0f; }
-bool shell_side_flanged(const State& s) { return s.rear_head_code > 4.0f; }
+bool finned_tubes(const State& s) { return s.tube_type_code == tube_type::kFinned; }
+bool rear_head_not_u_tube(const State& s) { return !u_tube_bundle(s); }
+bool rear_head_has_shell_cover(const State& s) { return s.rear_head_code >= rear_head::kS; }
+bool floating_head(const State& s) { return floating_head_without_channel(s); }
+bool kettle(const State& s) { return s.shell_type_code == shell_type::kK; }
+bool shell_side_flanged(const State& s) { return rear_end_beyond_packed_head(s); }
 // Small shells are pipe and named by their outside diameter; large ones by the inside.
 bool shell_named_by_inside(const State& s) { return s.shell_cylinder_id > s.shell_cylinder_nps; }
 bool shell_named_by_outside(const State& s) { return !shell_named_by_inside(s); }
@@ -98,10 +98,10 @@ constexpr auto kConstructionRecords = std::to_array<Row>({
     Row::real("DesTempTS", field<&State::tube_design_temperature>),
     Row::real("DesPressSS", field<&State::shell_design_pressure>),
     Row::real("DesPressTS", field<&State::tube_design_pressure>),
-    Row::real("PresDsgnHS", field<&State::shell_design_pressure>, hot_on_shell_side),
-    Row::real("PresDsgnCS", field<&State::tube_design_pressure>, hot_on_shell_side),
-    Row::real("TempDsgnHS", field<&State::shell_design_temperature>, hot_on_shell_side),
-    Row::real("TempDsgnCS", field<&State::tube_design_temperature>, hot_on_shell_side),
+    Row::real("PresDsgnHS", field<&State::shell_design_pressure>, hot_side_shell_or_unstated),
+    Row::real("PresDsgnCS", field<&State::tube_design_pressure>, hot_side_shell_or_unstated),
+    Row::real("TempDsgnHS", field<&State::shell_design_temperature>, hot_side_shell_or_unstated),
+    Row::real("TempDsgnCS", field<&State::tube_design_temperature>, hot_side_shell_or_unstated),
     Row::real("PresDsgnCS", field<&State::shell_design_pressure>, hot_in_tubes),
     Row::real("PresDsgnHS", field<&State::tube_design_pressure>, hot_in_tubes),
     Row::real("TempDsgnCS", field<&State::shell_design_temperature>, hot_in_tubes),
@@ -192,9 +192,9 @@ NozzleEnds nozzle_ends(const State& s) {
   NozzleEnds ends;
   for (std::size_t i = 0; i < used; ++i) {
     const float location = s.nozzles[i].location;
-    if (location == 2.0f) ends.front_head = true;
-    if (location == 8.0f && s.rear_head_code <= 3.0f) ends.rear_head = true;
-    if (location == 8.0f && s.rear_head_code > 3.0f) ends.shell_cover = true;
+    if (location == location::kFrontHeadCylinder) ends.front_head = true;
+    if (location == location::kRearEndCylinder && !rear_end_is_shell_cover(s)) ends.rear_head = true;
+    if (location == location::kRearEndCylinder && rear_end_is_shell_cover(s)) ends.shell_cover = true;
   }
   return ends;
 }
@@ -207,16 +207,16 @@ void settle_cylinders_and_u_bend(State& s) {
   s.rear_cylinder_material = 0.0f;
   s.shell_cover_cylinder_material = 0.0f;
   s.min_u_bend_diameter = 0.0f;
-  if (s.front_head_code != 2.0f || s.tube_passes > 1.0f || ends.front_head) {
+  if (s.front_head_code != front_head::kB || s.tube_passes > 1.0f || ends.front_head) {
     s.front_cylinder_material = head_material(s);
   }
-  if (s.rear_head_code == 1.0f || s.rear_head_code == 3.0f || ends.rear_head) {
+  if (s.rear_head_code == rear_head::kL || s.rear_head_code == rear_head::kN || ends.rear_head) {
     s.rear_cylinder_material = head_material(s);
   }
-  if (s.rear_head_code == 6.0f || ends.shell_cover) {
+  if (s.rear_head_code == rear_head::kT || ends.shell_cover) {
     s.shell_cover_cylinder_material = shell_material(s);
   }
-  if (s.rear_head_code == 7.0f) s.min_u_bend_diameter = s.tube_od + wider_pass_lane(s);
+  if (u_tube_bundle(s)) s.min_u_bend_diameter = s.tube_od + wider_pass_lane(s);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The nozzle records: the nozzle and dome tables as the host's lists, and the short
 // per-side summary of nozzle sizes and orientation codes.
 #include "mechanical/nozzle_records.hpp"
+#include "core/host_codes.hpp"
+#include "core/stream_sides.hpp"
 
 #include <array>
 #include <cstddef>
@@ -97,7 +99,7 @@ std::array<float, 3> side_sizes(KeywordWriter& out, const ConversionState& s, fl
 
 // Axial tube-side nozzles with no orientation of their own are reported as axial (code 5).
 float tube_orientation(const ConversionState& s, float code) {
-  return (code <= 0.0f && s.axial_nozzle_flag == 1.0f) ? 5.0f : code;
+  return (code <= 0.0f && s.axial_nozzle_flag == kAxialNozzles) ? nozzle_orientation::kAxial : code;
 }
 
 }  // namespace
@@ -117,7 +119,7 @@ void write_domes(const ConversionState& s, KeywordWriter& out) {
 void write_nozzle_summary(const ConversionState& s, KeywordWriter& out) {
   const std::array<float, 3> shell_sizes =
       side_sizes(out, s, s.shell_inlet_nozzle_nps, s.shell_outlet_nozzle_nps, s.shell_split_outlet_nps,
-                 s.hot_side_code == 1.0f);
+                 hot_side_declared_shell(s));
   out.put_real_list("NozNomDiamSS", shell_sizes);
   const std::array<float, 3> shell_orientations = {s.shell_nozzle_orientations[0], s.shell_nozzle_orientations[1],
                                                    0.0f};
@@ -125,7 +127,7 @@ void write_nozzle_summary(const ConversionState& s, KeywordWriter& out) {
 
   const std::array<float, 3> tube_sizes =
       side_sizes(out, s, s.tube_inlet_nozzle_nps, s.tube_outlet_nozzle_nps, s.tube_split_outlet_nps,
-                 s.hot_side_code == 2.0f);
+                 hot_side_declared_tube(s));
   out.put_real_list("NozNomDiamTS", tube_sizes);
   const std::array<float, 3> tube_orientations = {tube_orientation(s, s.tube_nozzle_orientations[0]),
                                                   tube_orientation(s, s.tube_nozzle_orientations[1]), 0.0f};

@@ -1,6 +1,7 @@
 // The air-cooled exchanger block. The deck's shell side is the air side (OT, outside the
 // tubes); values go out as the deck states them, with no unit factor and no hot/cold choice.
 #include "thermal/air_cooler_records.hpp"
+#include "core/host_codes.hpp"
 
 #include <array>
 
@@ -12,10 +13,10 @@ namespace {
 // The host numbers fin types differently from the deck's tube types (plain, finned,
 // high-fin, stud-finned); a code outside those passes through unchanged.
 float fin_type_code(float tube_type_code) {
-  if (tube_type_code == 1.0f) return 8.0f;
-  if (tube_type_code == 2.0f) return 10.0f;
-  if (tube_type_code == 3.0f) return 2.0f;
-  if (tube_type_code == 4.0f) return 11.0f;
+  if (tube_type_code == tube_type::kPlain) return 8.0f;
+  if (tube_type_code == tube_type::kFinned) return 10.0f;
+  if (tube_type_code == tube_type::kHighFin) return 2.0f;
+  if (tube_type_code == tube_type::kStudFinned) return 11.0f;
   return tube_type_code;
 }
 

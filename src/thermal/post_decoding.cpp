@@ -1,21 +1,18 @@
 // Values derived once the whole deck is decoded: the host wants orientation codes, hot and
 // cold fluid names and nominal nozzle sizes where the deck gives angles, sides and diameters.
 #include "thermal/post_decoding.hpp"
+#include "core/host_codes.hpp"
+#include "core/stream_sides.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <string_view>
 
-#include "thermal/hot_side.hpp"
 #include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
 
-constexpr float kUTubeRearHead = 7.0f;
-constexpr float kEShell = 1.0f;
-constexpr float kFShell = 2.0f;
-constexpr float kJShell = 5.0f;
 constexpr float kEvenParity = 2.0f;
 
 // A deck word matches when the whole field is the word followed by blanks only.
@@ -34,16 +31,16 @@ bool field_is_word(const FixedText<N>& field, std::string_view word) {
 void derive_baffle_orientation(ConversionState& s) {
   s.baffle_orientation_code = 0.0f;
   const float type = s.baffle_type_code;
-  if (!(type <= 3.0f || type == 5.0f)) return;
+  if (!(type <= baffle_type::kTripleSegmental || type == baffle_type::kRod)) return;
   const float angle = s.baffle_cut_angle;
   if (s.orientation_code == 0.0f || s.orientation_code == 2.0f) {
-    if (angle == 90.0f) s.baffle_orientation_code = 1.0f;
-    else if (angle == 45.0f) s.baffle_orientation_code = 3.0f;
-    else if (angle == 0.0f) s.baffle_orientation_code = 2.0f;
+    if (angle == 90.0f) s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
+    else if (angle == 45.0f) s.baffle_orientation_code = baffle_orientation::kRotatedCut;
+    else if (angle == 0.0f) s.baffle_orientation_code = baffle_orientation::kVerticalCut;
   } else if (s.orientation_code == 1.0f) {
-    if (angle == 0.0f) s.baffle_orientation_code = 1.0f;
-    else if (angle == 45.0f) s.baffle_orientation_code = 3.0f;
-    else if (angle == 90.0f) s.baffle_orientation_code = 2.0f;
+    if (angle == 0.0f) s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
+    else if (angle == 45.0f) s.baffle_orientation_code = baffle_orientation::kRotatedCut;
+    else if (angle == 90.0f) s.baffle_orientation_code = baffle_orientation::kVerticalCut;
   }
 }
 
@@ -51,40 +48,43 @@ void derive_baffle_orientation(ConversionState& s) {
 // which side the shell outlet nozzle ends up.
 void derive_baffle_parity(ConversionState& s) {
   s.u_bend_flag = 0.0f;
-  if (field_is_word(s.u_bend_baffle, "YES") && s.rear_head_code == kUTubeRearHead) s.u_bend_flag = 1.0f;
+  if (field_is_word(s.u_bend_baffle, "YES") && s.rear_head_code == rear_head::kU) s.u_bend_flag = 1.0f;
   const float n = s.u_bend_flag + s.baffle_count;
   s.baffle_parity_code = 2.0f * std::trunc(n / 2.0f) == n ? 2.0f : 1.0f;
 }
 
-bool is_shell_type_2_to_7(float shell) { return shell >= 2.0f && shell <= 7.0f; }
+bool is_shell_type_f_to_x(float shell) { return shell >= shell_type::kF && shell <= shell_type::kX; }
 
 // Orientation 0: shell inlet on top; the tube field is measured down from the top.
 void orient_nozzles_inlet_on_top(ConversionState& s, bool even) {
   const float shell = s.shell_type_code;
-  s.shell_nozzle_orientations[0] = 1.0f;
-  if (shell == kEShell) {
-    s.shell_nozzle_orientations[1] = even ? 3.0f : 1.0f;
-  } else if (is_shell_type_2_to_7(shell)) {
-    s.shell_nozzle_orientations[1] = 3.0f;
-    if (shell == kFShell || shell == kJShell) s.tube_nozzle_orientations = {3.0f, 1.0f};
+  s.shell_nozzle_orientations[0] = nozzle_orientation::kTop;
+  if (shell == shell_type::kE) {
+    s.shell_nozzle_orientations[1] = even ? nozzle_orientation::kBottom : nozzle_orientation::kTop;
+  } else if (is_shell_type_f_to_x(shell)) {
+    s.shell_nozzle_orientations[1] = nozzle_orientation::kBottom;
+    if (shell == shell_type::kF || shell == shell_type::kJ) {
+      s.tube_nozzle_orientations = {nozzle_orientation::kBottom, nozzle_orientation::kTop};
+    }
   }
   s.dist_down_from_top = s.tube_field_distance_1;
   if (even) s.dist_up_from_bottom = s.tube_field_distance_2;
 }
 
 // Orientation 1: side-entry nozzles; no tube-field distance applies.
-void orient_nozzles_side_entry(ConversionState& s) { s.shell_nozzle_orientations = {2.0f, 4.0f}; }
+void orient_nozzles_side_entry(ConversionState& s) { s.shell_nozzle_orientations = {nozzle_orientation::kQuarter, nozzle_orientation::kThreeQuarters};
+}
 
 // Orientation 2: the mirror of orientation 0, shell inlet at the bottom. A J shell keeps its
 // tube nozzles unset here, unlike in orientation 0.
 void orient_nozzles_inlet_at_bottom(ConversionState& s, bool even) {
   const float shell = s.shell_type_code;
-  s.shell_nozzle_orientations[0] = 3.0f;
-  if (shell == kEShell) {
-    s.shell_nozzle_orientations[1] = even ? 1.0f : 3.0f;
-  } else if (is_shell_type_2_to_7(shell)) {
-    s.shell_nozzle_orientations[1] = 1.0f;
-    if (shell == kFShell) s.tube_nozzle_orientations = {1.0f, 3.0f};
+  s.shell_nozzle_orientations[0] = nozzle_orientation::kBottom;
+  if (shell == shell_type::kE) {
+    s.shell_nozzle_orientations[1] = even ? nozzle_orientation::kTop : nozzle_orientation::kBottom;
+  } else if (is_shell_type_f_to_x(shell)) {
+    s.shell_nozzle_orientations[1] = nozzle_orientation::kTop;
+    if (shell == shell_type::kF) s.tube_nozzle_orientations = {nozzle_orientation::kTop, nozzle_orientation::kBottom};
   }
   s.dist_up_from_bottom = s.tube_field_distance_1;
   if (even) s.dist_down_from_top = s.tube_field_distance_2;
@@ -106,7 +106,7 @@ Text20 first_20_characters(const Text40& name) {
 }
 
 void derive_fluid_names(ConversionState& s) {
-  const bool shell_hot = shell_side_is_hot(s);
+  const bool shell_hot = shell_inlet_hotter(s);
   s.hot_fluid_name = first_20_characters(shell_hot ? s.shell_fluid_name : s.tube_fluid_name);
   s.cold_fluid_name = first_20_characters(shell_hot ? s.tube_fluid_name : s.shell_fluid_name);
 }

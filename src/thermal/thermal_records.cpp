@@ -1,10 +1,11 @@
 // The deck gives every process value per side (shell, tube); the host wants them per stream
 // (hot, cold). This allocates the sides to the streams and writes the thermal records.
 #include "thermal/thermal_records.hpp"
+#include "core/host_codes.hpp"
 
 #include <array>
 
-#include "thermal/hot_side.hpp"
+#include "core/stream_sides.hpp"
 #include "core/emission_table.hpp"
 
 namespace qalt2morv::thermal {
@@ -17,10 +18,10 @@ struct UnitFactors {
   float flow = 1.0f;      // flow rates and flow quantities
 };
 
-UnitFactors unit_factors(float unit_system) {
+UnitFactors unit_factors(float units) {
   UnitFactors f;
-  if (unit_system == 2.0f) f.pressure = 0.01f;
-  if (unit_system == 3.0f) f.flow = 1000.0f;
+  if (units == unit_system::kSi) f.pressure = 0.01f;
+  if (units == unit_system::kMetric) f.flow = 1000.0f;
   return f;
 }
 
@@ -97,8 +98,8 @@ float cold_application_type(float current, float a_in, float a_out, float b_out)
 // temperatures; fouling and allowed pressure drop follow deck line 247 (hot fluid side, the
 // same code the mechanical records write as LocFluidHS). A deck may make them disagree.
 StreamValues allocate_streams(const ConversionState& s, const UnitFactors& f) {
-  const bool shell_hot = shell_side_is_hot(s);
-  const bool shell_hot_by_code = s.hot_side_code <= 1.0f;
+  const bool shell_hot = shell_inlet_hotter(s);
+  const bool shell_hot_by_code = hot_side_shell_or_unstated(s);
   StreamValues v;
   v.flow_rate = allocate(shell_hot, s.shell_flow_rate * f.flow, s.tube_flow_rate * f.flow);
   v.inlet_temperature = allocate(shell_hot, s.shell_inlet_temperature, s.tube_inlet_temperature);
@@ -149,7 +150,7 @@ constexpr std::array kThermalRecords = {
 
 void write_thermal_records(ConversionState& s, KeywordWriter& out) {
   const UnitFactors factors = unit_factors(s.unit_system);
-  const FlowQuantities q = allocate_flow_quantities(s, shell_side_is_hot(s), factors.flow);
+  const FlowQuantities q = allocate_flow_quantities(s, shell_inlet_hotter(s), factors.flow);
   s.hot_appl_type = hot_application_type(s.hot_appl_type, q.hot_a_in, q.hot_a_out, q.hot_b_in);
   s.cold_appl_type = cold_application_type(s.cold_appl_type, q.cold_a_in, q.cold_a_out, q.cold_b_out);
   // A deck that names no calculation mode is taken as a rating case.
