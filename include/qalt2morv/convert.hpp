@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "qalt2morv/line_ending.hpp"
+
 namespace qalt2morv {
 
 enum class Status : std::int32_t {
@@ -28,11 +30,6 @@ struct ConversionNote {
   std::string expected;  // what the line may hold
 };
 
-enum class LineEnding {
-  platform,  // "\r\n" on Windows, "\n" elsewhere
-  lf,
-  crlf,
-};
 
 struct ConvertOptions {
   LineEnding line_ending = LineEnding::platform;

@@ -8,21 +8,35 @@
 namespace qalt2morv {
 
 // A deck field that breaks its edit rule (letters in a number, a point in an integer, a
-// real beyond single precision). Carries the deck line and the text found.
+// real beyond single precision). Carries the deck line, the text found (bytes that do not
+// print shown as \xNN), the cause, and where one character is at fault, that character and
+// its column within the field.
 class DeckFieldError : public std::exception {
  public:
-  DeckFieldError(int line, std::string text, std::string cause)
-      : line_(line), text_(std::move(text)), cause_(std::move(cause)),
-        message_("line " + std::to_string(line_) + ": \"" + text_ + "\" " + cause_) {}
+  DeckFieldError(int line, std::string text, std::string cause, int column = 0, std::string culprit = {})
+      : line_(line), column_(column), text_(std::move(text)), cause_(std::move(cause)),
+        culprit_(std::move(culprit)), message_(message(0)) {}
   int line() const noexcept { return line_; }
+  int column() const noexcept { return column_; }
   const std::string& text() const noexcept { return text_; }
   const std::string& cause() const noexcept { return cause_; }
+  const std::string& culprit() const noexcept { return culprit_; }
   const char* what() const noexcept override { return message_.c_str(); }
+
+  // The message with the column counted in the deck file: a deck whose line 1 begins with
+  // blanks has every line read shifted left by column_shift columns.
+  std::string message(int column_shift) const {
+    std::string m = "line " + std::to_string(line_) + ": \"" + text_ + "\" " + cause_;
+    if (column_ > 0) m += ": " + culprit_ + " in column " + std::to_string(column_ + column_shift);
+    return m;
+  }
 
  private:
   int line_;
+  int column_;
   std::string text_;
   std::string cause_;
+  std::string culprit_;
   std::string message_;
 };
 

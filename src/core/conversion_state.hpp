@@ -63,6 +63,7 @@ struct ConversionState {
   // ---- Line store (deck loader) ----
   std::array<DeckLine, kDeckMaxLines> lines;  // lines[k - 1] is deck line k, k <= line_count
   int line_count = 0;
+  int leading_blank_shift = 0;  // columns every line was moved left by (deck line 1 decides)
   FixedText<10> unit_letter_text;
   float unit_system = 0.0f;  // 1 US customary, 2 SI, 3 metric
   Text40 search_copy;        // columns 1-40 of the line last seen by a tolerant read

@@ -12,11 +12,11 @@
 
 namespace qalt2morv {
 
-LineEnd platform_line_end() {
+LineEnding platform_line_end() {
 #if defined(_WIN32)
-  return LineEnd::crlf;
+  return LineEnding::crlf;
 #else
-  return LineEnd::lf;
+  return LineEnding::lf;
 #endif
 }
 
@@ -80,10 +80,11 @@ const char* severity_word(int severity) {
 
 }  // namespace
 
-KeywordWriter::KeywordWriter(LineEnd line_end) : line_end_(line_end) { out_.reserve(8192); }
+KeywordWriter::KeywordWriter(LineEnding line_end)
+    : line_end_(line_end == LineEnding::platform ? platform_line_end() : line_end) { out_.reserve(8192); }
 
 void KeywordWriter::end_line() {
-  if (line_end_ == LineEnd::crlf) out_ += '\r';
+  if (line_end_ == LineEnding::crlf) out_ += '\r';
   out_ += '\n';
 }
 

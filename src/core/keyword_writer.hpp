@@ -9,18 +9,17 @@
 #include <string_view>
 
 #include "core/conversion_state.hpp"
+#include "qalt2morv/line_ending.hpp"
 
 namespace qalt2morv {
 
-enum class LineEnd { lf, crlf };
-
 // The line end of a keyword file written on this platform ("\r\n" on Windows, where the host
-// reads the file in text mode).
-LineEnd platform_line_end();
+// reads the file in text mode): lf or crlf, never platform.
+LineEnding platform_line_end();
 
 class KeywordWriter {
  public:
-  explicit KeywordWriter(LineEnd line_end = LineEnd::lf);
+  explicit KeywordWriter(LineEnding line_end = LineEnding::lf);
 
   // Scalars. put_real and put_int skip a value of 0; the _always forms write it.
   void put_real(std::string_view key, float value);
@@ -69,7 +68,7 @@ class KeywordWriter {
   void put_trimmed(std::string_view key, std::span<const T> values, WriteEntry write_entry);
 
   std::string out_;
-  LineEnd line_end_;
+  LineEnding line_end_;
   std::string_view current_key_;
 };
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"

@@ -15,6 +15,7 @@
 
 #include "deck/deck_loader.hpp"
 #include "core/conversion_error.hpp"
+#include "core/system_message.hpp"
 
 namespace qalt2morv {
 
@@ -31,12 +32,12 @@ constexpr unsigned long long kMaxDeckBytes = 1ULL << 30;
   if (type == std::filesystem::file_type::directory) {
     throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
   }
-  throw DeckUnreadable(std::string(path) + ": cannot open deck: " + std::strerror(open_error));
+  throw DeckUnreadable(std::string(path) + ": cannot open deck: " + system_message(open_error));
 }
 
 [[noreturn]] void throw_read_error(const char* path, int read_error) {
   if (read_error == EISDIR) throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
-  throw DeckUnreadable(std::string(path) + ": read error in deck: " + std::strerror(read_error));
+  throw DeckUnreadable(std::string(path) + ": read error in deck: " + system_message(read_error));
 }
 
 #if !defined(_WIN32)

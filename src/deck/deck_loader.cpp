@@ -89,6 +89,7 @@ void LineSplitter::finish() {
 }
 
 void normalise_and_read_unit_letter(ConversionState& s) {
+  s.leading_blank_shift = 0;
   if (s.line_count == 0) return;  // no deck line 1: nothing to shift, no unit letter
   DeckLine& first = s.lines[0];
 
@@ -96,6 +97,7 @@ void normalise_and_read_unit_letter(ConversionState& s) {
   // 81 - shift to 80 keep their old characters, so the last ones appear twice.
   if (first[0] == ' ') {
     const int shift = first[1] == ' ' ? 2 : 1;
+    s.leading_blank_shift = shift;
     // Lines beyond the line count are blank whatever the shift.
     for (int k = 0; k < s.line_count; ++k) {
       DeckLine& line = s.lines[static_cast<std::size_t>(k)];

@@ -1,6 +1,6 @@
 // Deck lines 2 to 132: the case header and the exchanger itself (mode, flow arrangement,
 // TEMA type, baffles, tubes, shell-side nozzles and the flows of both sides).
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"

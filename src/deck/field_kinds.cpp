@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "core/conversion_error.hpp"
+#include "deck/field_faults.hpp"
 
 namespace qalt2morv::deck {
 
@@ -17,21 +18,6 @@ namespace {
 constexpr int kRealColumns = 11;
 constexpr int kIntegerColumns = 9;
 constexpr int kSearchColumns = 40;
-
-// The columns of a field as the user wrote them, surrounding blanks dropped, for messages.
-std::string shown_text(const DeckLine& line, int columns) {
-  int first = 0;
-  int last = columns;
-  while (first < last && line[static_cast<std::size_t>(first)] == ' ') ++first;
-  while (last > first && line[static_cast<std::size_t>(last - 1)] == ' ') --last;
-  std::string text(line.data() + first, static_cast<std::size_t>(last - first));
-  // Control bytes would garble a one-line message; show them as '?'.
-  for (char& c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (u < 0x20 || u == 0x7F) c = '?';
-  }
-  return text;
-}
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
@@ -47,7 +33,7 @@ float parse_real_field(const DeckLine& line, int k) {
   }
   if (n == 0) return 0.0f;
 
-  const auto malformed = [&]() { return DeckFieldError(k, shown_text(line, kRealColumns), "is not a number"); };
+  const auto malformed = [&]() { return real_field_error(line, k); };
 
   int pos = 0;
   bool negative = false;
@@ -128,10 +114,10 @@ float parse_real_field(const DeckLine& line, int k) {
     int leading_zeros = 0;
     while (leading_zeros < digit_count && digits[leading_zeros] == '0') ++leading_zeros;
     const std::int64_t magnitude = (digit_count - leading_zeros) + exponent - fraction_digits;
-    if (magnitude > 0) throw DeckFieldError(k, shown_text(line, kRealColumns), "is too large for a single-precision real");
+    if (magnitude > 0) throw real_too_large_error(line, k);
     value = 0.0f;
   } else if (parsed.ec != std::errc() || !std::isfinite(value)) {
-    throw DeckFieldError(k, shown_text(line, kRealColumns), "is too large for a single-precision real");
+    throw real_too_large_error(line, k);
   }
   return negative ? -value : value;
 }
@@ -147,10 +133,10 @@ std::int64_t parse_integer_field(const DeckLine& line, int k) {
   int pos = 0;
   bool negative = false;
   if (field[pos] == '+' || field[pos] == '-') negative = field[pos++] == '-';
-  if (pos == n) throw DeckFieldError(k, shown_text(line, kIntegerColumns), "is not a whole number");
+  if (pos == n) throw integer_field_error(line, k);
   std::int64_t value = 0;  // at most nine digits
   for (; pos < n; ++pos) {
-    if (!is_digit(field[pos])) throw DeckFieldError(k, shown_text(line, kIntegerColumns), "is not a whole number");
+    if (!is_digit(field[pos])) throw integer_field_error(line, k);
     value = value * 10 + (field[pos] - '0');
   }
   return negative ? -value : value;
@@ -180,7 +166,11 @@ TolerantRead tolerant_read(ConversionState& s, int k) {
   if (point) {
     r.real = parse_real_field(line, k);
   } else {
-    r.integer = parse_integer_field(line, k);
+    try {
+      r.integer = parse_integer_field(line, k);
+    } catch (const DeckFieldError& e) {
+      throw read_as_whole_number(e);
+    }
     r.real = static_cast<float>(r.integer);
   }
   return r;

@@ -1,6 +1,6 @@
 // Deck lines 451 to 499, the last the conversion reads: nozzle counts, nozzle placement
 // codes, air-cooler bundle data, the baffle cuts from edge distances, the orientation code.
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"

@@ -1,6 +1,6 @@
 // Deck lines 133 to 214: the operating conditions of the shell side and the tube side, and
 // the position of the exchanger from its inclination.
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_steps.hpp"
 
 namespace qalt2morv::deck {

@@ -5,7 +5,7 @@
 #include <memory>
 #include <new>
 
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_loader.hpp"
 #include "core/conversion_error.hpp"
 #include "mechanical/mechanical_records.hpp"
@@ -15,10 +15,10 @@
 
 namespace qalt2morv {
 
-LineEnd resolve_line_end(LineEnding ending) {
+LineEnding resolve_line_end(LineEnding ending) {
   switch (ending) {
-    case LineEnding::lf: return LineEnd::lf;
-    case LineEnding::crlf: return LineEnd::crlf;
+    case LineEnding::lf: return LineEnding::lf;
+    case LineEnding::crlf: return LineEnding::crlf;
     case LineEnding::platform: break;
   }
   return platform_line_end();
@@ -46,7 +46,7 @@ ConvertResult failure(const HostServices& services, Status status, std::string m
 
 }  // namespace
 
-ConvertResult run_conversion(const DeckReader& read_deck, LineEnd line_end, std::string& keyword_text,
+ConvertResult run_conversion(const DeckReader& read_deck, LineEnding line_end, std::string& keyword_text,
                              const HostServices& services) {
   keyword_text.clear();
   try {
@@ -61,7 +61,7 @@ ConvertResult run_conversion(const DeckReader& read_deck, LineEnd line_end, std:
       r.message = e.what();
       return r;
     } catch (const DeckFieldError& e) {
-      return failure(services, Status::deck_malformed, e.what(), e.line());
+      return failure(services, Status::deck_malformed, e.message(state->leading_blank_shift), e.line());
     } catch (const NonFiniteValue& e) {
       return failure(services, Status::deck_malformed, e.what());
     }

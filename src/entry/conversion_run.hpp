@@ -17,9 +17,9 @@ using DeckReader = std::function<void(ConversionState&)>;
 
 // Runs the conversion. On success keyword_text holds the whole keyword file; on failure it
 // is empty and the result carries the status, the message and the deck line.
-ConvertResult run_conversion(const DeckReader& read_deck, LineEnd line_end, std::string& keyword_text,
+ConvertResult run_conversion(const DeckReader& read_deck, LineEnding line_end, std::string& keyword_text,
                              const HostServices& services);
 
-LineEnd resolve_line_end(LineEnding ending);
+LineEnding resolve_line_end(LineEnding ending);
 
 }  // namespace qalt2morv

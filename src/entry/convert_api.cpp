@@ -36,7 +36,7 @@ ConvertResult convert_file_to_text(const std::string& deck_path, std::string& ke
   return run_conversion(reader, resolve_line_end(options.line_ending), keyword_text, silent_host_services());
 }
 
-ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnd line_end,
+ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
                                 const HostServices& services) {
   ConvertResult r;
   try {

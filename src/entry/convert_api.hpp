@@ -8,7 +8,7 @@
 
 namespace qalt2morv {
 
-ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnd line_end,
+ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
                                 const HostServices& services);
 
 }  // namespace qalt2morv

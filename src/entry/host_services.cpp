@@ -13,15 +13,19 @@ namespace qalt2morv {
 
 namespace {
 
-void report_line(std::string_view what, std::int32_t number, std::string_view message) noexcept {
+// One line: the deck, what went wrong (naming the deck line), and the status. A message that
+// already begins with the deck's path does not name it twice.
+void report_line(std::string_view deck, std::int32_t number, std::string_view message) noexcept {
   try {
     std::string line = "qalt2morv: ";
-    line += what;
-    line += ' ';
-    line += std::to_string(number);
-    line += ": ";
+    if (!deck.empty() && !(message.substr(0, deck.size()) == deck && message.substr(deck.size(), 2) == ": ")) {
+      line += deck;
+      line += ": ";
+    }
     line += message;
-    line += '\n';
+    line += " (status ";
+    line += std::to_string(number);
+    line += ")\n";
     std::fputs(line.c_str(), stderr);
 #if defined(_WIN32)
     OutputDebugStringA(line.c_str());
@@ -30,17 +34,6 @@ void report_line(std::string_view what, std::int32_t number, std::string_view me
     // Out of memory while reporting: the status still reaches the caller.
   }
 }
-
-class ReportingHostServices final : public HostServices {
- public:
-  void report_error(std::int32_t number, std::string_view message) const noexcept override {
-    report_line("error", number, message);
-  }
-  std::int32_t filter_failure(std::int32_t proposed_status, std::string_view message) const noexcept override {
-    report_line("conversion failed with status", proposed_status, message);
-    return proposed_status;
-  }
-};
 
 class SilentHostServices final : public HostServices {
  public:
@@ -51,12 +44,22 @@ class SilentHostServices final : public HostServices {
 };
 
 // Stateless: safe to share between threads.
-const ReportingHostServices kReporting;
 const SilentHostServices kSilent;
 
 }  // namespace
 
-const HostServices& reporting_host_services() { return kReporting; }
+ReportingHostServices::ReportingHostServices(const char* deck_path) : deck_(deck_path != nullptr ? deck_path : "") {}
+
+void ReportingHostServices::report_error(std::int32_t number, std::string_view message) const noexcept {
+  report_line(deck_, number, message);
+}
+
+std::int32_t ReportingHostServices::filter_failure(std::int32_t proposed_status,
+                                                   std::string_view message) const noexcept {
+  report_line(deck_, proposed_status, message);
+  return proposed_status;
+}
+
 const HostServices& silent_host_services() { return kSilent; }
 
 }  // namespace qalt2morv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace qalt2morv {
@@ -19,8 +20,17 @@ class HostServices {
 };
 
 // Reports every failure as one line on stderr (and, on Windows, to the debugger channel,
-// since a GUI host has no console). Used by the exported function.
-const HostServices& reporting_host_services();
+// since a GUI host has no console), naming the deck. Used by the exported function, one
+// per call.
+class ReportingHostServices final : public HostServices {
+ public:
+  explicit ReportingHostServices(const char* deck_path);
+  void report_error(std::int32_t number, std::string_view message) const noexcept override;
+  std::int32_t filter_failure(std::int32_t proposed_status, std::string_view message) const noexcept override;
+
+ private:
+  std::string_view deck_;
+};
 
 // Reports nothing; the caller reads the status and message from the result.
 const HostServices& silent_host_services();

@@ -138,7 +138,7 @@ TEST(KeywordWriter, Texts) {
 }
 
 TEST(KeywordWriter, LineEndsCrlf) {
-  KeywordWriter w(LineEnd::crlf);
+  KeywordWriter w(LineEnding::crlf);
   const float v[] = {1.0f, 0.0f, 2.0f};
   w.put_real("A", 1.0f);
   w.put_real_list("B", v);

@@ -14,6 +14,7 @@
 
 #include "deck/deck_loader.hpp"
 #include "core/conversion_error.hpp"
+#include "qalt2morv/convert.hpp"
 #include "support/deck_builder.hpp"
 
 namespace qalt2morv::deck {
@@ -108,11 +109,16 @@ TEST(DeckFieldKinds, MalformedFieldNamesLineAndText) {
     std::string message;
   };
   const Case cases[] = {
-      {"12a4", false, "line 148: \"12a4\" is not a number"},
-      {"  1.5.2   ", false, "line 148: \"1.5.2\" is not a number"},
+      {"12a4", false, "line 148: \"12a4\" is not a number: \"a\" in column 3"},
+      {"  1.5.2   ", false, "line 148: \"1.5.2\" is not a number: \".\" in column 6"},
+      {"1.5E+-2", false, "line 148: \"1.5E+-2\" is not a number: \"-\" in column 6"},
+      {"1 2 E", false, "line 148: \"1 2 E\" is not a number"},  // ends before the exponent
+      {"\xA0" "9000.0", false, "line 148: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
+      {"12\t4", false, "line 148: \"12\\x094\" is not a number: \"\\x09\" in column 3"},
       {"9.9e99", false, "line 148: \"9.9e99\" is too large for a single-precision real"},
-      {"1.5", true, "line 148: \"1.5\" is not a whole number"},
+      {"1.5", true, "line 148: \"1.5\" is not a whole number: \".\" in column 2"},
       {"-", true, "line 148: \"-\" is not a whole number"},
+      {"+-3", true, "line 148: \"+-3\" is not a whole number: \"-\" in column 2"},
   };
   for (const auto& c : cases) {
     const DeckLine line = line_with(c.text);
@@ -182,6 +188,34 @@ TEST(DeckFieldKinds, GuardedReadsKeepTheValueBeyondTheLineCount) {
   decode_integer(*s, 6, i);
   EXPECT_EQ(r, 3.0f);
   EXPECT_EQ(i, 12);
+}
+
+
+// The message a whole conversion gives points at the character at fault, with the column
+// counted in the deck file, and says why the tolerant rule wanted a whole number.
+TEST(DeckFieldKinds, ConversionMessagePointsAtTheFault) {
+  struct Case {
+    std::string line_1;
+    int line;
+    std::string text;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"U", 148, "12a4", "line 148: \"12a4\" is not a number: \"a\" in column 3"},
+      // Deck line 1 begins with two blanks: every line is read two columns to the left.
+      {"  U", 148, "  12a4", "line 148: \"12a4\" is not a number: \"a\" in column 5"},
+      {"U", 66, "\xA0" "9000.0", "line 66: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
+      {"U", 46, "4000E+02",
+       "line 46: \"4000E+02\" is not a whole number (with no decimal point in columns 1 to 40 the line is read "
+       "as a whole number): \"E\" in column 5"},
+  };
+  for (const auto& c : cases) {
+    std::string keywords;
+    const ConvertResult r = convert_text(testing::build_deck({{1, c.line_1}, {c.line, c.text}}), keywords);
+    EXPECT_EQ(r.status, Status::deck_malformed) << c.text;
+    EXPECT_EQ(r.line, c.line) << c.text;
+    EXPECT_EQ(r.message, c.message);
+  }
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_loader.hpp"
 #include "core/keyword_writer.hpp"
 #include "qalt2morv/convert.hpp"

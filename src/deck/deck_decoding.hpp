@@ -1,4 +1,4 @@
-// The deck layout: deck lines 2 to 499 decoded in increasing line order, each read under
+// Deck decoding: deck lines 2 to 499 decoded in increasing line order, each read under
 // the line-count guard, with the rule that belongs to a line run right after it.
 #pragma once
 

@@ -1,6 +1,6 @@
 // Phase 2 of a conversion: the deck's sections decoded in increasing line order. Each
 // section's lines, field kinds and rules live in its own file.
-#include "deck/deck_layout.hpp"
+#include "deck/deck_decoding.hpp"
 
 namespace qalt2morv::deck {
 
