@@ -51,9 +51,8 @@ class LoadedDll : public qalt2morv::testing::TempDirTest {
     if (module_ != nullptr) {
       EXPECT_TRUE(FreeLibrary(module_));
     }
-    fs::remove_all(dir_);
+    TempDirTest::TearDown();
   }
-  fs::path dir_;
   HMODULE module_ = nullptr;
   ConvertFunction convert_ = nullptr;
 };
