@@ -2,13 +2,13 @@
 // each way a keyword line can be broken; otherwise the fuzzer would miss what it looks for.
 #include "keyword_file_shape.hpp"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include <qalt2morv/convert.hpp>
+
+#include "support/test_files.hpp"
 
 namespace qalt2morv::fuzz {
 namespace {
@@ -79,10 +79,7 @@ TEST(KeywordFileShape, NamesTheBrokenLine) {
   EXPECT_EQ(keyword_file_shape_error("TempInSS,1.000000,0\nTempOutSS,nan,0\n").substr(0, 15), "keyword line 2:");
 }
 
-std::string read_file(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using qalt2morv::testing::read_file;
 
 // Decks whose conversion keeps every promise: converted ones and malformed ones alike.
 TEST(ConversionCheck, PassesConvertedAndMalformedDecks) {

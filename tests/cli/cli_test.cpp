@@ -4,30 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "qalt2morv/convert.hpp"
+#include "support/test_files.hpp"
 
 namespace fs = std::filesystem;
 
 namespace qalt2morv::cli {
 namespace {
 
+using testing::read_file;
+using testing::write_file;
+
 const std::string kExample = QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck";
-
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_file(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
 
 struct CliRun {
   int code;
@@ -48,16 +40,9 @@ std::string expected_keywords(const std::string& deck_path, LineEnding ending = 
   return text;
 }
 
-class Cli : public ::testing::Test {
+class Cli : public testing::TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           (std::string("qalt2morv_cli_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
+  Cli() : TempDirTest("qalt2morv_cli") {}
 };
 
 TEST_F(Cli, ExitCodesAndStreams) {

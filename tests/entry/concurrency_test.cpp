@@ -2,21 +2,19 @@
 // gives alone, and repeated conversions keep no memory or state between calls.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "qalt2morv/convert.hpp"
+#include "support/test_files.hpp"
 
 namespace qalt2morv {
 namespace {
 
 // Variants of the example deck: each changes a few lines so the keyword files differ.
 std::vector<std::string> deck_variants(int count) {
-  std::ifstream in(QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck", std::ios::binary);
-  const std::string base((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string base = testing::read_file(QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck");
   std::vector<std::string> lines;
   std::size_t start = 0;
   for (std::size_t nl; (nl = base.find('\n', start)) != std::string::npos; start = nl + 1) {

@@ -7,30 +7,22 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "qalt2morv/convert.hpp"
 #include "qalt2morv/qalt2morv.h"
+#include "support/test_files.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using qalt2morv::testing::read_file;
+using qalt2morv::testing::write_file;
+
 using ConvertFunction = int32_t(__cdecl*)(const char*, const char*, int32_t);
-
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_file(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
 
 // The example deck with OEM (code page 437) texts as the two fluid names.
 std::string example_with_oem_fluid_names() {
@@ -45,13 +37,11 @@ std::string example_with_oem_fluid_names() {
   return deck;
 }
 
-class LoadedDll : public ::testing::Test {
+class LoadedDll : public qalt2morv::testing::TempDirTest {
  protected:
+  LoadedDll() : TempDirTest("qalt2morv_dll") {}
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           (std::string("qalt2morv_dll_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
+    TempDirTest::SetUp();
     module_ = LoadLibraryA(QALT2MORV_DLL_PATH);
     ASSERT_NE(module_, nullptr) << "LoadLibraryA(" QALT2MORV_DLL_PATH ") failed with error " << GetLastError();
     convert_ = reinterpret_cast<ConvertFunction>(reinterpret_cast<void*>(GetProcAddress(module_, "QALT2MORV")));
@@ -61,9 +51,8 @@ class LoadedDll : public ::testing::Test {
     if (module_ != nullptr) {
       EXPECT_TRUE(FreeLibrary(module_));
     }
-    fs::remove_all(dir_);
+    TempDirTest::TearDown();
   }
-  fs::path dir_;
   HMODULE module_ = nullptr;
   ConvertFunction convert_ = nullptr;
 };

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <thread>
@@ -15,34 +13,20 @@
 #endif
 
 #include "qalt2morv/qalt2morv.h"
+#include "support/test_files.hpp"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+using qalt2morv::testing::read_file;
+using qalt2morv::testing::write_file;
+
 std::string example_deck() { return QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck"; }
 
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_file(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
-}
-
-class ExportedFunction : public ::testing::Test {
+class ExportedFunction : public qalt2morv::testing::TempDirTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("qalt2morv_exported_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  fs::path dir_;
+  ExportedFunction() : TempDirTest("qalt2morv_exported") {}
 };
 
 // A deck of the given lines (line 1 "U"), every other line blank, 499 lines.

@@ -2,19 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "qalt2morv/convert.hpp"
+#include "support/test_files.hpp"
 
 namespace qalt2morv {
 namespace {
 
-std::string read_file(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using testing::read_file;
 
 TEST(Golden, ExampleDecksConvertToTheirGoldenKeywordFiles) {
   int compared = 0;

@@ -12,6 +12,7 @@
 #include "core/keyword_writer.hpp"
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
+#include "support/test_files.hpp"
 #include "thermal/air_cooler_records.hpp"
 
 namespace qalt2morv::thermal {
@@ -43,11 +44,7 @@ Lines scalar_records(const std::string& text, const std::string& key) {
   return kept;
 }
 
-template <std::size_t N>
-void set_text(FixedText<N>& field, const std::string& text) {
-  field = FixedText<N>();
-  for (std::size_t i = 0; i < text.size() && i < N; ++i) field[i] = text[i];
-}
+using testing::set_text;
 
 std::string air_cooler_text(const ConversionState& s) {
   KeywordWriter out;

@@ -8,6 +8,7 @@
 
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
+#include "support/test_files.hpp"
 #include "thermal/post_decoding.hpp"
 
 namespace qalt2morv::thermal {
@@ -15,11 +16,7 @@ namespace {
 
 using qalt2morv::testing::CaseName;
 
-template <std::size_t N>
-void set_text(FixedText<N>& field, const std::string& text) {
-  field = FixedText<N>();
-  for (std::size_t i = 0; i < text.size() && i < N; ++i) field[i] = text[i];
-}
+using testing::set_text;
 
 template <std::size_t N>
 std::string as_string(const FixedText<N>& text) {

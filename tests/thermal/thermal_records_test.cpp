@@ -10,6 +10,7 @@
 #include "core/keyword_writer.hpp"
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
+#include "support/test_files.hpp"
 #include "thermal/thermal_records.hpp"
 
 namespace qalt2morv::thermal {
@@ -31,11 +32,7 @@ Lines records_with_keys(const std::string& text, const Lines& keys) {
   return kept;
 }
 
-template <std::size_t N>
-void set_text(FixedText<N>& field, const std::string& text) {
-  field = FixedText<N>();
-  for (std::size_t i = 0; i < text.size() && i < N; ++i) field[i] = text[i];
-}
+using testing::set_text;
 
 std::string thermal_text(ConversionState& s) {
   KeywordWriter out;
