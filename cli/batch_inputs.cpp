@@ -47,6 +47,15 @@ bool is_hidden(const fs::path& p) {
   return !name.empty() && name[0] == '.';
 }
 
+bool has_sub_folder(const fs::path& root) {
+  std::error_code ec;
+  for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code fe;
+    if (!is_hidden(it->path()) && it->is_directory(fe)) return true;
+  }
+  return false;
+}
+
 bool wanted(const InputRules& rules, const std::string& name) {
   if (rules.glob.empty()) return name_matches("*.deck", name, true);
   return name_matches(rules.glob, name, false);
@@ -84,7 +93,9 @@ bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<De
   if (found.empty()) {
     err << "qalt2morv: " << arg << ": no deck in this folder (looked for "
         << (rules.glob.empty() ? std::string("*.deck") : rules.glob) << (rules.recursive ? ", in sub-folders too" : "")
-        << ")\n";
+        << ")";
+    if (!rules.recursive && has_sub_folder(root)) err << "; -r searches its sub-folders";
+    err << '\n';
     return false;
   }
   std::sort(found.begin(), found.end(), [](const DeckInput& a, const DeckInput& b) {

@@ -226,7 +226,9 @@ TEST_F(Cli, ArchiveOfPlantFoldersIsMirroredDecksOnly) {
   // Without -r the top folder holds no deck: an error naming it, and nothing created.
   const CliRun flat = run_cli({"convert", archive.string(), "--out-dir", out.string()});
   EXPECT_EQ(flat.code, kExitConversionFailed);
-  EXPECT_NE(flat.err.find(archive.string() + ": no deck in this folder"), std::string::npos) << flat.err;
+  EXPECT_NE(flat.err.find(archive.string() + ": no deck in this folder (looked for *.deck); -r searches its sub-folders"),
+            std::string::npos)
+      << flat.err;
   EXPECT_FALSE(fs::exists(out));
 
   const CliRun r = run_cli({"convert", archive.string(), "-r", "--out-dir", out.string(), "-j", "2"});
@@ -263,7 +265,11 @@ TEST_F(Cli, BatchChecksEveryInputBeforeCreatingAnything) {
       {"output folder is a file", {"convert", kExample, "--out-dir", file.string()},
        "a_file: cannot create the output folder: File exists"},
       {"output folder under a file", {"convert", kExample, "--out-dir", (file / "sub").string()},
+#if defined(_WIN32)
+       "cannot create the output folder: "},
+#else
        "cannot create the output folder: Not a directory"},
+#endif
   };
   fs::create_directories(dir_ / "empty");
   for (const auto& c : cases) {
@@ -363,8 +369,10 @@ TEST_F(Cli, DeckFromStandardInputToAFileIsWrittenInOnePiece) {
   EXPECT_FALSE(fs::is_symlink(out));
   EXPECT_EQ(read_file(target), "keep me");
   EXPECT_EQ(read_file(out), expected_keywords(kExample));
-#endif
   EXPECT_EQ(files_under(dir_), (std::vector<std::string>{"e101.kw", "target.txt"}));  // no temporary left
+#else
+  EXPECT_EQ(files_under(dir_), std::vector<std::string>{"e101.kw"});
+#endif
 }
 
 }  // namespace
