@@ -1,5 +1,5 @@
 // Ctrl-C and SIGTERM during a batch: the handler only records the signal; the batch asks
-// between decks whether to stop taking new ones.
+// between decks whether to stop taking new ones. A second signal ends the process at once.
 #pragma once
 
 namespace qalt2morv::cli {
