@@ -36,7 +36,9 @@ bool removable(std::filesystem::file_type type) {
 std::string system_cause(int err) { return std::strerror(err); }
 
 #if defined(_WIN32)
-int open_exclusive(const char* path) { return ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE); }
+int open_exclusive(const char* path) {
+  return ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
 int write_some(int fd, const char* p, std::size_t n) {
   return ::_write(fd, p, static_cast<unsigned>(n > 0x40000000u ? 0x40000000u : n));
 }
@@ -183,7 +185,9 @@ std::string write_keyword_file(const char* path, std::string_view text) {
   const int fd = open_temporary(folder, temp_path);
   if (fd < 0) return "cannot create keyword file: " + system_cause(errno);
   std::string cause = write_all(fd, text);
-  if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) cause = "cannot close keyword file: " + system_cause(errno);
+  if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) {
+    cause = "cannot close keyword file: " + system_cause(errno);
+  }
   if (cause.empty() && !replace_file(temp_path.c_str(), path)) {
 #if defined(_WIN32)
     cause = "cannot rename the keyword file into place: error " + std::to_string(::GetLastError());

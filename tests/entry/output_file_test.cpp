@@ -87,7 +87,8 @@ TEST_F(OutputFile, ThreadsWritingIntoOneFolderEachGetTheirOwnTemporary) {
       for (int i = 0; i < kFiles; ++i) {
         const std::string name = std::to_string(t) + "-" + std::to_string(i);
         // Every thread also rewrites one shared name: the last rename wins, whole.
-        write_keyword_file((dir_ / (name + ".kw")).string().c_str(), std::string(static_cast<std::size_t>(1000 + i), static_cast<char>('a' + t)));
+        const std::string text(static_cast<std::size_t>(1000 + i), static_cast<char>('a' + t));
+        write_keyword_file((dir_ / (name + ".kw")).string().c_str(), text);
         write_keyword_file((dir_ / "shared.kw").string().c_str(), std::string(5000, static_cast<char>('a' + t)));
       }
     });
@@ -98,7 +99,8 @@ TEST_F(OutputFile, ThreadsWritingIntoOneFolderEachGetTheirOwnTemporary) {
   for (int t = 0; t < kThreads; ++t) {
     for (int i = 0; i < kFiles; ++i) {
       const std::string name = std::to_string(t) + "-" + std::to_string(i) + ".kw";
-      EXPECT_EQ(read_file(dir_ / name), std::string(static_cast<std::size_t>(1000 + i), static_cast<char>('a' + t))) << name;
+      const std::string text(static_cast<std::size_t>(1000 + i), static_cast<char>('a' + t));
+      EXPECT_EQ(read_file(dir_ / name), text) << name;
     }
   }
   const std::string shared = read_file(dir_ / "shared.kw");
