@@ -17,5 +17,5 @@ int main(int argc, char** argv) {
   _setmode(_fileno(stdout), _O_BINARY);
 #endif
   std::vector<std::string> args(argv + 1, argv + argc);
-  return qalt2morv::cli::run(args, std::cout, std::cerr);
+  return qalt2morv::cli::run(args, std::cin, std::cout, std::cerr);
 }

@@ -30,6 +30,10 @@ struct ConversionNote {
   std::string expected;  // what the line may hold
 };
 
+// Names of the temporary files keyword files are written under before they are renamed
+// into place. A file of this name left by a killed process is never a keyword file; a tool
+// converting into the folder again may remove it.
+inline constexpr const char* kTemporaryFilePrefix = ".qalt2morv-tmp-";
 
 struct ConvertOptions {
   LineEnding line_ending = LineEnding::platform;
@@ -52,8 +56,16 @@ ConvertResult convert_text(std::string_view deck_bytes, std::string& keyword_tex
 ConvertResult convert_file_to_text(const std::string& deck_path, std::string& keyword_text,
                                    const ConvertOptions& options = {});
 
+// Converts deck bytes in memory into the keyword file at output_path, under the same rules
+// as convert_file.
+ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::string& output_path,
+                                   const ConvertOptions& options = {});
+
 // Converts the deck file at deck_path into the keyword file at output_path. An existing
-// keyword file is replaced; after a failure no keyword file is left behind.
+// keyword file is replaced; after a failure no keyword file is left behind. The new one is
+// written beside it under a temporary name (kTemporaryFilePrefix) and renamed into place
+// when complete, so the path holds no keyword file or a whole one, even after a kill; a
+// device such as /dev/null is written directly.
 ConvertResult convert_file(const std::string& deck_path, const std::string& output_path,
                            const ConvertOptions& options = {});
 

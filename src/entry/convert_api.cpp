@@ -36,8 +36,12 @@ ConvertResult convert_file_to_text(const std::string& deck_path, std::string& ke
   return run_conversion(reader, resolve_line_end(options.line_ending), keyword_text, silent_host_services());
 }
 
-ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
-                                const HostServices& services) {
+namespace {
+
+// Clears the output path, converts, and writes the keyword file in one piece. deck_path,
+// when given, is the deck's own file, which the output must not name.
+ConvertResult convert_into(const DeckReader& reader, const char* deck_path, const char* output_path, LineEnding line_end,
+                           const HostServices& services) {
   ConvertResult r;
   try {
     if (output_path == nullptr || *output_path == '\0') {
@@ -51,7 +55,6 @@ ConvertResult convert_file_with(const char* deck_path, const char* output_path, 
       return r;
     }
     std::string text;
-    const DeckReader reader = [deck_path](ConversionState& s) { read_deck_file(deck_path, s); };
     r = run_conversion(reader, line_end, text, services);
     if (!r.ok()) return r;
     std::string cause = write_keyword_file(output_path, text);
@@ -66,6 +69,25 @@ ConvertResult convert_file_with(const char* deck_path, const char* output_path, 
     r.message = "out of memory";
     return r;
   }
+}
+
+}  // namespace
+
+ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
+                                const HostServices& services) {
+  const DeckReader reader = [deck_path](ConversionState& s) { read_deck_file(deck_path, s); };
+  return convert_into(reader, deck_path, output_path, line_end, services);
+}
+
+ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::string& output_path,
+                                   const ConvertOptions& options) {
+  const DeckReader reader = [deck_bytes](ConversionState& s) {
+    deck::LineSplitter splitter(s);
+    splitter.feed(deck_bytes.data(), deck_bytes.size());
+    splitter.finish();
+  };
+  return convert_into(reader, nullptr, output_path.c_str(), resolve_line_end(options.line_ending),
+                      silent_host_services());
 }
 
 ConvertResult convert_file(const std::string& deck_path, const std::string& output_path, const ConvertOptions& options) {

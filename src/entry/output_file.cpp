@@ -1,13 +1,26 @@
-// Keyword file handling: remove, write, clean up.
+// Keyword file handling: remove the old one, write the new one beside it under a temporary
+// name and rename it into place, so that the path never holds a partial keyword file.
 #include "entry/output_file.hpp"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <system_error>
+#include <thread>
 
-#if !defined(_WIN32)
+#include "core/system_message.hpp"
+#include "qalt2morv/convert.hpp"
+
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,6 +32,105 @@ namespace {
 
 bool removable(std::filesystem::file_type type) {
   return type == std::filesystem::file_type::regular || type == std::filesystem::file_type::symlink;
+}
+
+std::string system_cause(int err) { return system_message(err); }
+
+#if defined(_WIN32)
+int open_exclusive(const char* path) {
+  return ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+}
+int write_some(int fd, const char* p, std::size_t n) {
+  return ::_write(fd, p, static_cast<unsigned>(n > 0x40000000u ? 0x40000000u : n));
+}
+int close_fd(int fd) { return ::_close(fd); }
+unsigned long process_id() { return static_cast<unsigned long>(::_getpid()); }
+#else
+int open_exclusive(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); }
+ssize_t write_some(int fd, const char* p, std::size_t n) { return ::write(fd, p, n); }
+int close_fd(int fd) { return ::close(fd); }
+unsigned long process_id() { return static_cast<unsigned long>(::getpid()); }
+#endif
+
+// Writes all of text to an open descriptor; returns the cause of a failure, or "".
+std::string write_all(int fd, std::string_view text) {
+  const char* p = text.data();
+  std::size_t left = text.size();
+  while (left > 0) {
+    const auto n = write_some(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return "cannot write keyword file: " + system_cause(n < 0 ? errno : EIO);
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return {};
+}
+
+void append_hex(std::string& s, unsigned long long v) {
+  char digits[16];
+  int n = 0;
+  do {
+    digits[n++] = "0123456789abcdef"[v & 0xFu];
+    v >>= 4;
+  } while (v != 0 && n < 16);
+  while (n > 0) s += digits[--n];
+}
+
+// Opens a fresh temporary file in the folder of path. The name starts with a dot and the
+// prefix, so no listing of keyword files takes it for one; process, thread and clock make
+// it unique, and O_EXCL makes sure of it when two calls still meet.
+int open_temporary(const std::filesystem::path& folder, std::string& temp_path) {
+  const auto thread_hash = std::hash<std::thread::id>{}(std::this_thread::get_id());
+  for (unsigned attempt = 0; attempt < 100; ++attempt) {
+    const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::string name = kTemporaryFilePrefix;
+    append_hex(name, process_id());
+    name += '-';
+    append_hex(name, static_cast<unsigned long long>(thread_hash));
+    name += '-';
+    append_hex(name, static_cast<unsigned long long>(tick));
+    name += '-';
+    append_hex(name, attempt);
+    temp_path = (folder / name).string();
+    int fd;
+    do {
+      fd = open_exclusive(temp_path.c_str());
+    } while (fd < 0 && errno == EINTR);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+// Writes straight to path: a device, a pipe, or whatever is not a regular file.
+std::string write_directly(const char* path, std::string_view text) {
+#if defined(_WIN32)
+  std::FILE* f = std::fopen(path, "wb");
+  if (f == nullptr) return "cannot create keyword file: " + system_cause(errno);
+  std::string cause;
+  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), f) != text.size()) {
+    cause = "cannot write keyword file: " + system_cause(errno);
+  }
+  if (std::fclose(f) != 0 && cause.empty()) cause = "cannot close keyword file: " + system_cause(errno);
+  return cause;
+#else
+  int fd;
+  do {
+    fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return "cannot create keyword file: " + system_cause(errno);
+  std::string cause = write_all(fd, text);
+  if (::close(fd) != 0 && cause.empty() && errno != EINTR) cause = "cannot close keyword file: " + system_cause(errno);
+  return cause;
+#endif
+}
+
+bool replace_file(const char* from, const char* to) {
+#if defined(_WIN32)
+  return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+#else
+  return std::rename(from, to) == 0;
+#endif
 }
 
 }  // namespace
@@ -64,39 +176,27 @@ bool clear_output_path(const char* output_path, const char* deck_path) noexcept 
 }
 
 std::string write_keyword_file(const char* path, std::string_view text) {
-  std::string cause;
-#if !defined(_WIN32)
-  // One open, one write (more only for a device that takes less), one close.
-  int fd;
-  do {
-    fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return std::string("cannot create keyword file: ") + std::strerror(errno);
-  const char* p = text.data();
-  std::size_t left = text.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      cause = std::string("cannot write keyword file: ") + std::strerror(n < 0 ? errno : EIO);
-      break;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
+  std::error_code ec;
+  const auto type = std::filesystem::symlink_status(path, ec).type();
+  if (!ec && type != std::filesystem::file_type::not_found && !removable(type)) return write_directly(path, text);
+
+  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (folder.empty()) folder = ".";
+  std::string temp_path;
+  const int fd = open_temporary(folder, temp_path);
+  if (fd < 0) return "cannot create keyword file: " + system_cause(errno);
+  std::string cause = write_all(fd, text);
+  if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) {
+    cause = "cannot close keyword file: " + system_cause(errno);
   }
-  if (::close(fd) != 0 && cause.empty() && errno != EINTR) {
-    cause = std::string("cannot close keyword file: ") + std::strerror(errno);
-  }
+  if (cause.empty() && !replace_file(temp_path.c_str(), path)) {
+#if defined(_WIN32)
+    cause = "cannot rename the keyword file into place: error " + std::to_string(::GetLastError());
 #else
-  std::FILE* f = std::fopen(path, "wb");
-  if (f == nullptr) return std::string("cannot create keyword file: ") + std::strerror(errno);
-  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), f) != text.size()) {
-    cause = std::string("cannot write keyword file: ") + std::strerror(errno);
-  }
-  if (std::fflush(f) != 0 && cause.empty()) cause = std::string("cannot write keyword file: ") + std::strerror(errno);
-  if (std::fclose(f) != 0 && cause.empty()) cause = std::string("cannot close keyword file: ") + std::strerror(errno);
+    cause = "cannot rename the keyword file into place: " + system_cause(errno);
 #endif
-  if (!cause.empty()) remove_old_keyword_file(path);
+  }
+  if (!cause.empty()) std::remove(temp_path.c_str());
   return cause;
 }
 
