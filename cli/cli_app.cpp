@@ -25,6 +25,7 @@
 #define QALT2MORV_STDERR_FD STDERR_FILENO
 #endif
 
+#include "commands.hpp"
 #include "qalt2morv/convert.hpp"
 
 namespace qalt2morv::cli {
@@ -267,6 +268,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   convert->add_flag("--warnings", st.warnings, "Print what the deck held that was not recognised, with its deck line");
   convert->add_flag("-q,--quiet", st.quiet, "No progress and no summary line");
   output->excludes(out_dir);
+  std::string format = "keyword";
+  convert->add_option("--format", format, "keyword (the keyword file) or json (its records as JSON)")
+      ->check(CLI::IsMember({"keyword", "json"}));
+  const std::vector<Command> commands = add_commands(app);
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
   try {
@@ -285,6 +290,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return kExitUsage;
   }
 
+  for (const Command& c : commands) {
+    if (c.app->parsed()) return c.run(out, err, err_is_terminal);
+  }
+  if (format == "json") return convert_to_json(st.decks, st.output, st.out_dir, out, err);
   if (!st.out_dir.empty()) {
     if (std::find(st.decks.begin(), st.decks.end(), "-") != st.decks.end()) {
       err << "qalt2morv: standard input cannot be part of a batch\ntry 'qalt2morv --help'\n";
