@@ -5,9 +5,12 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <string>
+#include <system_error>
+#include <thread>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -47,6 +50,23 @@ void add_line(std::vector<int>& lines, int line) {
   if (lines.empty() || lines.back() != line) lines.push_back(line);
 }
 
+// What one variant changed: judged on a worker, merged afterwards in deck-line order.
+struct Outcome {
+  bool failed = false;
+  std::vector<std::size_t> changed;             // original records whose text differs or is gone
+  std::vector<std::pair<std::string, int>> added;  // records only the variant writes
+};
+
+// A worker's buffers, kept from one variant to the next.
+struct Scratch {
+  std::string text;
+  std::vector<RecordSpan> spans;
+};
+
+// Variants are independent conversions: two workers halve the time on a machine with two
+// cores, and the merge in deck-line order keeps the result the same whatever their number.
+constexpr unsigned kMaxWorkers = 2;
+
 class Explainer {
  public:
   Explainer(const LoadedDeck& deck, LineEnd line_end, Explanation& e) : deck_(deck), line_end_(line_end), e_(e) {
@@ -61,66 +81,90 @@ class Explainer {
 
   void run() {
     const int last = std::min(deck_.line_count, kLastVariedLine);
-    for (int line = 1; line <= last; ++line) {
-      compare(line, Variant::emptied);
-      compare(line, Variant::seven);
+    // Variant 2(L-1) empties line L, variant 2(L-1)+1 sets it to "7".
+    std::vector<Outcome> outcomes(static_cast<std::size_t>(std::max(last, 0)) * 2);
+    std::atomic<std::size_t> next{0};
+    const auto work = [&]() {
+      Scratch scratch;
+      for (std::size_t v; (v = next.fetch_add(1)) < outcomes.size();) {
+        outcomes[v] = evaluate(static_cast<int>(v / 2) + 1, v % 2 == 0 ? Variant::emptied : Variant::seven, scratch);
+      }
+    };
+    const unsigned workers = std::min(kMaxWorkers, std::max(1u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> threads;
+    try {
+      for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
+    } catch (const std::system_error&) {
+      // No thread to be had: this one does all the variants.
     }
-    for (auto& [name, lines] : absent_) e_.absent.push_back({name.first, name.second, std::move(lines)});
+    work();
+    for (auto& t : threads) t.join();
+    std::map<std::pair<std::string, int>, std::vector<int>> absent;
+    for (std::size_t v = 0; v < outcomes.size(); ++v) {
+      const int line = static_cast<int>(v / 2) + 1;
+      Outcome& o = outcomes[v];
+      if (o.failed) add_line(e_.failing_lines, line);
+      for (const std::size_t i : o.changed) add_line(e_.records[i].lines, line);
+      for (auto& name : o.added) add_line(absent[std::move(name)], line);
+    }
+    for (auto& [name, lines] : absent) e_.absent.push_back({name.first, name.second, std::move(lines)});
   }
 
  private:
-  void compare(int line, Variant variant) {
+  Outcome evaluate(int line, Variant variant, Scratch& scratch) const {
+    Outcome o;
     // The conversion reads the line store alone: a variant whose store is the deck's own (a
     // blank line emptied, a "7" set to "7") writes the original keyword file.
     const DeckLine replacement = variant_line(variant == Variant::seven);
-    if (deck_.lines[static_cast<std::size_t>(line - 1)] == replacement) return;
+    if (deck_.lines[static_cast<std::size_t>(line - 1)] == replacement) return o;
     const DeckReader reader = [&](ConversionState& s) {
       // A line beyond the line count is never taken from the store: only those before are copied.
       std::copy_n(deck_.lines.begin(), deck_.line_count, s.lines.begin());
       s.line_count = deck_.line_count;
       s.lines[static_cast<std::size_t>(line - 1)] = replacement;
     };
-    const ConvertResult r = run_conversion(reader, line_end_, text_, silent_host_services());
-    if (!r.ok()) {
-      add_line(e_.failing_lines, line);
-      return;
+    if (!run_conversion(reader, line_end_, scratch.text, silent_host_services()).ok()) {
+      o.failed = true;
+      return o;
     }
-    if (text_ == e_.keyword_text) return;
-    split_record_spans(text_, spans_);
-    if (same_keys()) {
+    if (scratch.text == e_.keyword_text) return o;
+    split_record_spans(scratch.text, scratch.spans);
+    if (same_keys(scratch.spans)) {
       // The common case: values changed, the record list did not.
-      for (std::size_t i = 0; i < spans_.size(); ++i) {
-        if (spans_[i].text != original_[i].text) add_line(e_.records[i].lines, line);
+      for (std::size_t i = 0; i < scratch.spans.size(); ++i) {
+        if (scratch.spans[i].text != original_[i].text) o.changed.push_back(i);
       }
-      return;
+      return o;
     }
-    compare_by_name(line);
+    compare_by_name(scratch.spans, o);
+    return o;
   }
 
-  bool same_keys() const {
-    if (spans_.size() != original_.size()) return false;
-    for (std::size_t i = 0; i < spans_.size(); ++i) {
-      if (spans_[i].key != original_[i].key) return false;
+  bool same_keys(const std::vector<RecordSpan>& spans) const {
+    if (spans.size() != original_.size()) return false;
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+      if (spans[i].key != original_[i].key) return false;
     }
     return true;
   }
 
-  void compare_by_name(int line) {
+  void compare_by_name(const std::vector<RecordSpan>& spans, Outcome& o) const {
     std::vector<bool> present(original_.size(), false);
     std::unordered_map<std::string_view, int> seen;
-    for (const RecordSpan& span : spans_) {
+    for (const RecordSpan& span : spans) {
       const int occurrence = ++seen[span.key];
       const auto found = by_name_.find(RecordName(span.key, occurrence));
       if (found == by_name_.end()) {
-        add_line(absent_[{std::string(span.key), occurrence}], line);
+        o.added.emplace_back(std::string(span.key), occurrence);
         continue;
       }
       present[found->second] = true;
-      if (span.text != original_[found->second].text) add_line(e_.records[found->second].lines, line);
+      if (span.text != original_[found->second].text) o.changed.push_back(found->second);
     }
     for (std::size_t i = 0; i < present.size(); ++i) {
-      if (!present[i]) add_line(e_.records[i].lines, line);
+      if (!present[i]) o.changed.push_back(i);
     }
+    std::sort(o.changed.begin(), o.changed.end());
   }
 
   const LoadedDeck& deck_;
@@ -128,9 +172,6 @@ class Explainer {
   Explanation& e_;
   std::vector<RecordSpan> original_;
   std::map<RecordName, std::size_t> by_name_;
-  std::map<std::pair<std::string, int>, std::vector<int>> absent_;
-  std::string text_;
-  std::vector<RecordSpan> spans_;
 };
 
 Explanation explain_with(const DeckReader& read_deck, const ConvertOptions& options) {
