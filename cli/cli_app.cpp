@@ -19,6 +19,7 @@
 #endif
 
 #include "batch_run.hpp"
+#include "commands.hpp"
 #include "qalt2morv/convert.hpp"
 
 namespace qalt2morv::cli {
@@ -145,6 +146,10 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
   convert->add_flag("--warnings", st.warnings, "Print what the deck held that was not recognised, with its deck line");
   convert->add_flag("-q,--quiet", st.quiet, "No progress and no summary line");
   output->excludes(out_dir);
+  std::string format = "keyword";
+  convert->add_option("--format", format, "keyword (the keyword file) or json (its records as JSON)")
+      ->check(CLI::IsMember({"keyword", "json"}));
+  const std::vector<Command> commands = add_commands(app);
   if (unknown_command(app, args, err)) return kExitUsage;
 
   std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -164,6 +169,10 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return kExitUsage;
   }
 
+  for (const Command& c : commands) {
+    if (c.app->parsed()) return c.run(out, err, err_is_terminal);
+  }
+  if (format == "json") return convert_to_json(st.decks, st.output, st.out_dir, out, err);
   if (!st.out_dir.empty()) {
     if (std::find(st.decks.begin(), st.decks.end(), "-") != st.decks.end()) {
       err << "qalt2morv: standard input cannot be part of a batch\ntry 'qalt2morv --help'\n";

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include <qalt2morv/convert.hpp>
+#include <qalt2morv/keyword_reader.hpp>
 
 namespace qalt2morv::fuzz {
 
@@ -161,6 +162,18 @@ bool same_notes(const ConvertResult& a, const ConvertResult& b) {
   return true;
 }
 
+// The reader's records of keyword text, joined again, give the same bytes; a list has the
+// entries its header announces.
+std::string reader_round_trip_error(std::string_view keyword_text) {
+  std::string joined;
+  for (const Record& r : read_keyword_text(keyword_text)) {
+    joined += r.text;
+    if (r.kind == RecordKind::list && r.values.empty()) return "the reader found a list without entries: " + r.key;
+  }
+  if (joined != keyword_text) return "the reader's record texts do not join into the keyword text";
+  return {};
+}
+
 std::string status_name(Status status) { return std::to_string(static_cast<std::int32_t>(status)); }
 
 }  // namespace
@@ -189,6 +202,8 @@ std::string conversion_error(std::string_view deck_bytes) {
     }
     std::string shape = keyword_file_shape_error(keywords);
     if (!shape.empty()) return shape;
+    std::string read_back = reader_round_trip_error(keywords);
+    if (!read_back.empty()) return read_back;
   } else {
     return "status " + status_name(r.status) + " from an in-memory conversion: " + r.message;
   }

@@ -20,7 +20,8 @@ std::string keyword_file_shape_error(std::string_view keyword_text);
 // Converts deck bytes in memory and checks the result: status 0 or 1501; after 1501 no
 // keyword text and a message that names a deck line ("line N: ...", N matching the result's
 // line) or a record ("record ..."); after 0 well-formed keyword text; the same bytes again
-// give the same result; CRLF line ends give the same text with "\r\n". Empty when all holds,
+// give the same result; CRLF line ends give the same text with "\r\n"; the keyword file reader
+// splits the text into records whose texts join into it again. Empty when all holds,
 // otherwise what broke.
 std::string conversion_error(std::string_view deck_bytes);
 

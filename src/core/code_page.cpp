@@ -1,6 +1,6 @@
 // Code page 437 (the deck's OEM text) to code page 1252 (the host's ANSI text), as the
 // Windows OEM-to-ANSI conversion maps it, best fit included. Generated from
-// data/oem437_to_ansi1252.tsv; tests/entry/code_page_test.cpp checks the two agree.
+// data/oem437_to_ansi1252.tsv; tests/core/code_page_test.cpp checks the two agree.
 #include "core/code_page.hpp"
 
 #if defined(_WIN32)

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
 
 #include "core/numeric_helpers.hpp"
@@ -111,6 +112,35 @@ void derive_fluid_names(ConversionState& s) {
   s.cold_fluid_name = first_20_characters(shell_hot ? s.tube_fluid_name : s.shell_fluid_name);
 }
 
+// Deck lines 276 and 277 hold the shell-side and tube-side fluid names, the only deck texts
+// that reach quoted texts of the keyword file.
+constexpr int kShellFluidNameLine = 276;
+constexpr int kTubeFluidNameLine = 277;
+
+// A control byte written into a quoted text stands as it is, but a reader in text mode on
+// Windows takes 0x1A for the end of the file and drops every record after it: the user is
+// told. Only what is written counts: a name led by a blank is not written, a zero byte ends
+// it, and only its first 20 characters are written unless the air-cooler records (which take
+// all 40) are.
+void note_control_bytes(ConversionState& s, int line, const Text40& name) {
+  if (line > s.line_count || name[0] == ' ') return;
+  const std::size_t written = s.tube_rows > 0 ? Text40::size() : Text20::size();
+  for (std::size_t i = 0; i < written && name[i] != '\0'; ++i) {
+    const auto byte = static_cast<unsigned char>(name[i]);
+    if (byte >= 0x20) continue;
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string expected = "a text without control bytes; column ";
+    expected += std::to_string(i + 1) + " holds byte 0x";
+    expected += kHex[byte >> 4];
+    expected += kHex[byte & 0xF];
+    std::size_t end = i;
+    while (end < written && name[end] != '\0') ++end;
+    while (end > 0 && name[end - 1] == ' ') --end;
+    s.notes.push_back(Note{line, std::string(name.data(), end), std::move(expected)});
+    return;
+  }
+}
+
 }  // namespace
 
 void derive_after_decoding(ConversionState& s) {
@@ -119,6 +149,8 @@ void derive_after_decoding(ConversionState& s) {
   derive_nozzle_orientations(s);
   s.tema_class_code = 3.0f;
   derive_fluid_names(s);
+  note_control_bytes(s, kShellFluidNameLine, s.shell_fluid_name);
+  note_control_bytes(s, kTubeFluidNameLine, s.tube_fluid_name);
   s.shell_inlet_nozzle_nps = nominal_pipe_size(s.shell_inlet_nozzle_id, s.unit_system);
   s.shell_outlet_nozzle_nps = nominal_pipe_size(s.shell_outlet_nozzle_id, s.unit_system);
 }
