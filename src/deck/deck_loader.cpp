@@ -58,6 +58,12 @@ bool LineSplitter::feed(const char* data, std::size_t size) {
       }
       append("\r", 1);
     }
+    // Most deck lines are empty: they end here and need no text copied.
+    if (*p == '\n') {
+      end_line();
+      ++p;
+      continue;
+    }
     // Deck lines are short: a plain scan for the LF beats a library call per line.
     const char* stop = p;
     while (stop < end && *stop != '\n') ++stop;

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -58,10 +59,12 @@ float parse_real_field(const DeckLine& line, int k) {
   int digit_count = 0;
   int fraction_digits = 0;
   bool point = false;
+  std::int64_t mantissa = 0;  // at most eleven digits
   for (; pos < n; ++pos) {
     const char c = field[pos];
     if (is_digit(c)) {
       digits[digit_count++] = c;
+      mantissa = mantissa * 10 + (c - '0');
       if (point) ++fraction_digits;
     } else if (c == '.') {
       if (point) throw malformed();
@@ -105,11 +108,9 @@ float parse_real_field(const DeckLine& line, int k) {
   // too, one float multiplication or division rounds correctly (no double rounding).
   const std::int64_t scale = exponent - fraction_digits;
   if (digit_count <= 7 && scale >= -10 && scale <= 10) {
-    std::int32_t mantissa = 0;
-    for (int i = 0; i < digit_count; ++i) mantissa = mantissa * 10 + (digits[i] - '0');
     static constexpr float kPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                              1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    const float m = static_cast<float>(mantissa);
+    const float m = static_cast<float>(static_cast<std::int32_t>(mantissa));  // below 10^7: exact
     const float value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
                                    : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
     return negative ? -value : value;
@@ -165,12 +166,9 @@ void decode_integer(const ConversionState& s, int k, std::int64_t& field) {
 }
 
 TolerantRead tolerant_read(ConversionState& s, int k) {
-  if (has_line(s, k)) {
-    const DeckLine& line = line_of(s, k);
-    for (int i = 0; i < kSearchColumns; ++i) s.search_copy[static_cast<std::size_t>(i)] = line[static_cast<std::size_t>(i)];
-  }
-  bool point = false;
-  for (int i = 0; i < kSearchColumns; ++i) point = point || s.search_copy[static_cast<std::size_t>(i)] == '.';
+  static_assert(kSearchColumns == Text40::size());
+  if (has_line(s, k)) std::memcpy(s.search_copy.data(), line_of(s, k).data(), kSearchColumns);
+  const bool point = std::memchr(s.search_copy.data(), '.', kSearchColumns) != nullptr;
 
   // A line the deck lacks is blank in the store, so either rule gives 0 for it.
   const DeckLine& line = line_of(s, k);
