@@ -15,7 +15,6 @@ from __future__ import annotations
 
 import argparse
 import os
-import random
 import shutil
 import statistics
 import subprocess
@@ -23,8 +22,8 @@ import sys
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(ROOT, 'tests', 'differential'))
-import deck_generator  # noqa: E402
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from bench_decks import decks_of  # noqa: E402
 
 
 def first_existing(*paths):
@@ -32,22 +31,6 @@ def first_existing(*paths):
         if os.path.exists(p):
             return p
     return paths[0]
-
-
-def line_count(data: bytes) -> int:
-    if not data:
-        return 0
-    return data.count(b'\n') + (0 if data.endswith(b'\n') else 1)
-
-
-def generated_decks(seed: int, lines: int):
-    """Decks of exactly `lines` lines, in the generator's order for this seed."""
-    i = 0
-    while True:
-        data = deck_generator.make_deck(random.Random('%d-%d' % (seed, i)))
-        if line_count(data) == lines:
-            yield data
-        i += 1
 
 
 def convert(cli, deck_dir, out_dir, jobs):
@@ -60,7 +43,7 @@ def prepare(args, deck_dir, out_dir):
     for d in (deck_dir, out_dir):
         shutil.rmtree(d, ignore_errors=True)
         os.makedirs(d)
-    decks = generated_decks(args.seed, args.lines)
+    decks = decks_of(args.lines, args.seed)
     written = 0
     while True:
         while written < args.count:
