@@ -39,14 +39,24 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 float parse_real_field(const DeckLine& line, int k) {
-  // Blanks anywhere in the field are ignored.
-  char field[kRealColumns];
-  int n = 0;
-  for (int i = 0; i < kRealColumns; ++i) {
-    const char c = line[static_cast<std::size_t>(i)];
-    if (c != ' ') field[n++] = c;
+  // Blanks anywhere in the field are ignored. A deck nearly always writes the number in one
+  // piece: then the field is the text between the blanks, read where it stands.
+  const char* const columns = line.data();
+  int first = 0;
+  while (first < kRealColumns && columns[first] == ' ') ++first;
+  if (first == kRealColumns) return 0.0f;
+  int last = kRealColumns;
+  while (columns[last - 1] == ' ') --last;
+  const char* field = columns + first;
+  int n = last - first;
+  char squeezed[kRealColumns];
+  if (std::memchr(field, ' ', static_cast<std::size_t>(n)) != nullptr) {
+    n = 0;
+    for (int i = first; i < last; ++i) {
+      if (columns[i] != ' ') squeezed[n++] = columns[i];
+    }
+    field = squeezed;
   }
-  if (n == 0) return 0.0f;
 
   const auto malformed = [&]() { return DeckFieldError(k, shown_text(line, kRealColumns), "is not a number"); };
 
