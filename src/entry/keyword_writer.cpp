@@ -49,14 +49,14 @@ std::size_t format_fixed(char* buf, std::size_t size, float value) {
   auto fraction = static_cast<std::uint32_t>(units % 1000000);
   std::size_t len = 0;
   if (std::signbit(value)) buf[len++] = '-';
-  // Integer digits, most significant first; then the six decimals, two at a time.
-  char whole_digits[10];
-  int n = 0;
-  do {
-    whole_digits[n++] = static_cast<char>('0' + whole % 10);
+  // Integer digits written in place from the last one; then the six decimals, two at a time.
+  std::size_t whole_digits = 1;
+  for (std::uint32_t rest_of_whole = whole; rest_of_whole >= 10; rest_of_whole /= 10) ++whole_digits;
+  len += whole_digits;
+  for (std::size_t i = len; i-- > len - whole_digits;) {
+    buf[i] = static_cast<char>('0' + whole % 10);
     whole /= 10;
-  } while (whole != 0);
-  while (n > 0) buf[len++] = whole_digits[--n];
+  }
   buf[len++] = '.';
   for (std::size_t i = 6; i > 0; i -= 2) {
     const char* pair = kDigitPairs + 2 * (fraction % 100);
