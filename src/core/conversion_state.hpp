@@ -62,6 +62,9 @@ constexpr int kDomeSlots = 3;
 struct ConversionState {
   // ---- Line store (deck loader) ----
   std::array<DeckLine, kDeckMaxLines> lines;  // lines[k - 1] is deck line k, k <= line_count
+  // Most deck lines are empty: only a line that holds text is written to the store (blank
+  // padded); an empty one reads as a blank line without ever being filled.
+  std::array<bool, kDeckMaxLines> line_has_text{};
   int line_count = 0;
   int leading_blank_shift = 0;  // columns every line was moved left by (deck line 1 decides)
   FixedText<10> unit_letter_text;
@@ -289,8 +292,8 @@ struct ConversionState {
   // ---- What the deck left unrecognised ----
   std::vector<Note> notes;
 
-  // The line store is not cleared: the loader blank-pads every line it reads, and a line
-  // beyond the line count is never taken from the store (it reads as a blank line).
+  // The line store is not cleared: the loader blank-pads every line of text it reads, and an
+  // empty line or one beyond the line count is never taken from the store (it reads blank).
   ConversionState() {}
 };
 

@@ -28,6 +28,11 @@ namespace {
 // rounding it to a whole number gives the digits directly; larger values take
 // std::to_chars, which rounds the same way. Either way the bytes are the same on every
 // platform's C run time, whatever rounding mode the host has set.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 std::size_t format_fixed(char* buf, std::size_t size, float value) {
   const double magnitude = std::fabs(static_cast<double>(value));
   if (!(magnitude < 1e9)) {
@@ -40,22 +45,26 @@ std::size_t format_fixed(char* buf, std::size_t size, float value) {
   // addition, a signed one with an exact load only.
   const double rest = scaled - static_cast<double>(static_cast<std::int64_t>(units));
   if (rest > 0.5 || (rest == 0.5 && (units & 1U) != 0)) ++units;
-  std::uint64_t whole = units / 1000000;
+  auto whole = static_cast<std::uint32_t>(units / 1000000);  // below 10^9
   auto fraction = static_cast<std::uint32_t>(units % 1000000);
-  char digits[24];
-  int n = 0;
-  for (int i = 0; i < 6; ++i) {
-    digits[n++] = static_cast<char>('0' + fraction % 10);
-    fraction /= 10;
-  }
-  digits[n++] = '.';
-  do {
-    digits[n++] = static_cast<char>('0' + whole % 10);
-    whole /= 10;
-  } while (whole != 0);
   std::size_t len = 0;
   if (std::signbit(value)) buf[len++] = '-';
-  while (n > 0) buf[len++] = digits[--n];
+  // Integer digits written in place from the last one; then the six decimals, two at a time.
+  std::size_t whole_digits = 1;
+  for (std::uint32_t rest_of_whole = whole; rest_of_whole >= 10; rest_of_whole /= 10) ++whole_digits;
+  len += whole_digits;
+  for (std::size_t i = len; i-- > len - whole_digits;) {
+    buf[i] = static_cast<char>('0' + whole % 10);
+    whole /= 10;
+  }
+  buf[len++] = '.';
+  for (std::size_t i = 6; i > 0; i -= 2) {
+    const char* pair = kDigitPairs + 2 * (fraction % 100);
+    fraction /= 100;
+    buf[len + i - 2] = pair[0];
+    buf[len + i - 1] = pair[1];
+  }
+  len += 6;
   return len;
 }
 
@@ -101,13 +110,27 @@ void KeywordWriter::append_int(std::int64_t value) {
   out_.append(buf, static_cast<std::size_t>(r.ptr - buf));
 }
 
+namespace {
+
+// The value, its tail and the line end with one append: most records end with this.
+void append_fixed_line(std::string& out, LineEnd line_end, std::string_view key, float value,
+                       std::string_view tail) {
+  if (!std::isfinite(value)) throw NonFiniteValue(std::string(key));
+  char buf[kFixedBuffer + 8];
+  std::size_t n = format_fixed(buf, kFixedBuffer, value);
+  for (const char c : tail) buf[n++] = c;
+  if (line_end == LineEnd::crlf) buf[n++] = '\r';
+  buf[n++] = '\n';
+  out.append(buf, n);
+}
+
+}  // namespace
+
 void KeywordWriter::append_real(std::string_view key, float value) {
   current_key_ = key;
   out_.append(key);
   out_ += ',';
-  append_fixed(value);
-  out_ += ",0";
-  end_line();
+  append_fixed_line(out_, line_end_, key, value, ",0");
 }
 
 void KeywordWriter::append_list_header(std::string_view key, std::int64_t entries) {
@@ -229,11 +252,7 @@ void KeywordWriter::put_text_list(std::string_view key, const char* texts, std::
 void KeywordWriter::put_real_array(std::string_view key, std::span<const float> values) {
   if (values.empty()) return;
   append_list_header(key, static_cast<std::int64_t>(values.size()));
-  for (const float v : values) {
-    append_fixed(v);
-    out_ += ", ";
-    end_line();
-  }
+  for (const float v : values) append_fixed_line(out_, line_end_, key, v, ", ");
 }
 
 void KeywordWriter::put_real_tag_array(std::string_view key, std::span<const float> values,

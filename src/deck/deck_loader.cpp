@@ -12,31 +12,26 @@ constexpr int kShiftedColumns = 80;  // the leading-blank shift moves columns 1 
 constexpr int kUnitLetterWidth = 8;
 }  // namespace
 
-// Lines are blanked ahead of use, a block at a time: one large fill costs less than padding
-// every short line on its own.
-void LineSplitter::blank_ahead() {
-  if (s_.line_count < blank_until_) return;
-  const int last = std::min(s_.line_count + kBlankBlock, kDeckMaxLines);
-  std::memset(s_.lines[static_cast<std::size_t>(s_.line_count)].data(), ' ',
-              static_cast<std::size_t>(last - s_.line_count) * kDeckColumns);
-  blank_until_ = last;
-}
-
 void LineSplitter::append(const char* text, std::size_t length) {
   if (length == 0) return;
   in_line_ = true;
   if (column_ < kDeckColumns) {
-    blank_ahead();
+    const auto k = static_cast<std::size_t>(s_.line_count);
+    s_.line_has_text[k] = true;
     const std::size_t room = static_cast<std::size_t>(kDeckColumns - column_);
     const std::size_t n = length < room ? length : room;
-    std::memcpy(s_.lines[static_cast<std::size_t>(s_.line_count)].data() + column_, text, n);
+    std::memcpy(s_.lines[k].data() + column_, text, n);
     column_ += static_cast<int>(n);
     if (n < length) column_ = kDeckColumns + 1;  // columns beyond 90 are skipped
   }
 }
 
 void LineSplitter::end_line() {
-  blank_ahead();  // the columns after the text are blank already
+  // A line of text is padded with blanks; an empty line is never written (it reads blank).
+  const auto k = static_cast<std::size_t>(s_.line_count);
+  if (s_.line_has_text[k] && column_ < kDeckColumns) {
+    std::memset(s_.lines[k].data() + column_, ' ', static_cast<std::size_t>(kDeckColumns - column_));
+  }
   ++s_.line_count;
   column_ = 0;
   in_line_ = false;
@@ -57,6 +52,12 @@ bool LineSplitter::feed(const char* data, std::size_t size) {
         continue;
       }
       append("\r", 1);
+    }
+    // Most deck lines are empty: they end here and need no text copied.
+    if (*p == '\n') {
+      end_line();
+      ++p;
+      continue;
     }
     // Deck lines are short: a plain scan for the LF beats a library call per line.
     const char* stop = p;
@@ -91,6 +92,11 @@ void LineSplitter::finish() {
 void normalise_and_read_unit_letter(ConversionState& s) {
   s.leading_blank_shift = 0;
   if (s.line_count == 0) return;  // no deck line 1: nothing to shift, no unit letter
+  // Deck line 1 is read and changed in place, so an empty one is written out blank.
+  if (!s.line_has_text[0]) {
+    s.lines[0].fill(' ');
+    s.line_has_text[0] = true;
+  }
   DeckLine& first = s.lines[0];
 
   // Leading-blank shift: deck line 1 decides it, every line of the store takes it. Columns
@@ -98,8 +104,9 @@ void normalise_and_read_unit_letter(ConversionState& s) {
   if (first[0] == ' ') {
     const int shift = first[1] == ' ' ? 2 : 1;
     s.leading_blank_shift = shift;
-    // Lines beyond the line count are blank whatever the shift.
+    // Empty lines and lines beyond the line count are blank whatever the shift.
     for (int k = 0; k < s.line_count; ++k) {
+      if (!s.line_has_text[static_cast<std::size_t>(k)]) continue;
       DeckLine& line = s.lines[static_cast<std::size_t>(k)];
       std::copy(line.begin() + shift, line.begin() + kShiftedColumns, line.begin());
     }

@@ -22,7 +22,6 @@ class LineSplitter {
 
  private:
   void append(const char* text, std::size_t length);
-  void blank_ahead();
   void end_line();
 
   ConversionState& s_;
@@ -30,8 +29,6 @@ class LineSplitter {
   bool in_line_ = false;
   bool pending_cr_ = false;
   bool full_ = false;
-  int blank_until_ = 0;  // lines before this one are blank or hold their text
-  static constexpr int kBlankBlock = 64;
 };
 
 // Normalises deck line 1 and the store (leading-blank shift, star prefix) and decodes the

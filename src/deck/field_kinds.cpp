@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -24,14 +25,24 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 }  // namespace
 
 float parse_real_field(const DeckLine& line, int k) {
-  // Blanks anywhere in the field are ignored.
-  char field[kRealColumns];
-  int n = 0;
-  for (int i = 0; i < kRealColumns; ++i) {
-    const char c = line[static_cast<std::size_t>(i)];
-    if (c != ' ') field[n++] = c;
+  // Blanks anywhere in the field are ignored. A deck nearly always writes the number in one
+  // piece: then the field is the text between the blanks, read where it stands.
+  const char* const columns = line.data();
+  int first = 0;
+  while (first < kRealColumns && columns[first] == ' ') ++first;
+  if (first == kRealColumns) return 0.0f;
+  int last = kRealColumns;
+  while (columns[last - 1] == ' ') --last;
+  const char* field = columns + first;
+  int n = last - first;
+  char squeezed[kRealColumns];
+  if (std::memchr(field, ' ', static_cast<std::size_t>(n)) != nullptr) {
+    n = 0;
+    for (int i = first; i < last; ++i) {
+      if (columns[i] != ' ') squeezed[n++] = columns[i];
+    }
+    field = squeezed;
   }
-  if (n == 0) return 0.0f;
 
   const auto malformed = [&]() { return real_field_error(line, k); };
 
@@ -44,10 +55,12 @@ float parse_real_field(const DeckLine& line, int k) {
   int digit_count = 0;
   int fraction_digits = 0;
   bool point = false;
+  std::int64_t mantissa = 0;  // at most eleven digits
   for (; pos < n; ++pos) {
     const char c = field[pos];
     if (is_digit(c)) {
       digits[digit_count++] = c;
+      mantissa = mantissa * 10 + (c - '0');
       if (point) ++fraction_digits;
     } else if (c == '.') {
       if (point) throw malformed();
@@ -91,11 +104,9 @@ float parse_real_field(const DeckLine& line, int k) {
   // too, one float multiplication or division rounds correctly (no double rounding).
   const std::int64_t scale = exponent - fraction_digits;
   if (digit_count <= 7 && scale >= -10 && scale <= 10) {
-    std::int32_t mantissa = 0;
-    for (int i = 0; i < digit_count; ++i) mantissa = mantissa * 10 + (digits[i] - '0');
     static constexpr float kPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                              1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    const float m = static_cast<float>(mantissa);
+    const float m = static_cast<float>(static_cast<std::int32_t>(mantissa));  // below 10^7: exact
     const float value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
                                    : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
     return negative ? -value : value;
@@ -151,12 +162,9 @@ void decode_integer(const ConversionState& s, int k, std::int64_t& field) {
 }
 
 TolerantRead tolerant_read(ConversionState& s, int k) {
-  if (has_line(s, k)) {
-    const DeckLine& line = line_of(s, k);
-    for (int i = 0; i < kSearchColumns; ++i) s.search_copy[static_cast<std::size_t>(i)] = line[static_cast<std::size_t>(i)];
-  }
-  bool point = false;
-  for (int i = 0; i < kSearchColumns; ++i) point = point || s.search_copy[static_cast<std::size_t>(i)] == '.';
+  static_assert(kSearchColumns == Text40::size());
+  if (has_line(s, k)) std::memcpy(s.search_copy.data(), line_of(s, k).data(), kSearchColumns);
+  const bool point = std::memchr(s.search_copy.data(), '.', kSearchColumns) != nullptr;
 
   // A line the deck lacks is blank in the store, so either rule gives 0 for it.
   const DeckLine& line = line_of(s, k);

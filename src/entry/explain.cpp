@@ -120,6 +120,7 @@ class Explainer {
     const DeckReader reader = [&](ConversionState& s) {
       // A line beyond the line count is never taken from the store: only those before are copied.
       std::copy_n(deck_.lines.begin(), deck_.line_count, s.lines.begin());
+      std::fill_n(s.line_has_text.begin(), deck_.line_count, true);  // the copies are whole lines
       s.line_count = deck_.line_count;
       s.lines[static_cast<std::size_t>(line - 1)] = replacement;
     };
@@ -179,7 +180,16 @@ Explanation explain_with(const DeckReader& read_deck, const ConvertOptions& opti
   auto deck = std::make_unique<LoadedDeck>();
   const DeckReader keep_loaded = [&](ConversionState& s) {
     read_deck(s);
-    std::copy_n(s.lines.begin(), s.line_count, deck->lines.begin());
+    // The loader leaves an empty line's store untouched: it is kept here as the blank line
+    // it reads as.
+    for (int k = 0; k < s.line_count; ++k) {
+      const auto i = static_cast<std::size_t>(k);
+      if (s.line_has_text[i]) {
+        deck->lines[i] = s.lines[i];
+      } else {
+        deck->lines[i].fill(' ');
+      }
+    }
     deck->line_count = s.line_count;
   };
   const LineEnding line_end = resolve_line_end(options.line_ending);
