@@ -1,0 +1,43 @@
+# Type hints of the qalt2morv package.
+import os
+from typing import Iterable, Iterator, List, Tuple, Union
+
+__version__: str
+
+STATUS_OK: int
+STATUS_DECK_UNREADABLE: int
+STATUS_DECK_MALFORMED: int
+STATUS_OUTPUT_FAILED: int
+STATUS_INTERNAL_FAILURE: int
+
+_Path = Union[str, os.PathLike[str]]
+DeckSource = Union[bytes, bytearray, memoryview, str, os.PathLike[str], os.PathLike[bytes]]
+
+class ConversionError(Exception):
+    status: int
+    message: str
+    line: int
+    path: Union[str, None]
+    def __init__(self, message: str, *, line: int = ..., path: Union[str, None] = ...) -> None: ...
+
+class DeckMalformed(ConversionError, ValueError): ...
+class DeckUnreadable(ConversionError, OSError): ...
+class OutputFailed(ConversionError, OSError): ...
+class InternalFailure(ConversionError, RuntimeError): ...
+
+class Note:
+    line: int
+    found: str
+    expected: str
+    def __init__(self, line: int, found: str, expected: str) -> None: ...
+
+class Conversion:
+    data: bytes
+    notes: List[Note]
+    def __init__(self, data: bytes, notes: List[Note] = ...) -> None: ...
+
+def convert(deck: DeckSource, *, line_end: str = ...) -> Conversion: ...
+def check(deck: DeckSource) -> List[Note]: ...
+def convert_file(deck_path: _Path, output_path: _Path, *, line_end: str = ...) -> List[Note]: ...
+def convert_many(paths: Iterable[_Path], jobs: Union[int, None] = ..., *,
+                 line_end: str = ...) -> Iterator[Tuple[_Path, Union[Conversion, ConversionError]]]: ...
