@@ -8,14 +8,15 @@ from __future__ import annotations
 
 import os
 from dataclasses import dataclass, field
-from typing import Iterable, Iterator, List, Tuple, Union
+from functools import cached_property
+from typing import Dict, Iterable, Iterator, List, Tuple, Union
 
 from . import _native
 
 __version__: str = _native.version
 __all__ = [
     "Conversion", "ConversionError", "DeckMalformed", "DeckUnreadable", "InternalFailure",
-    "Note", "OutputFailed", "check", "convert", "convert_file", "convert_many",
+    "Note", "OutputFailed", "Record", "check", "convert", "convert_file", "convert_many",
 ]
 
 # Statuses of the C++ interface, as the exported function returns them.
@@ -27,6 +28,19 @@ STATUS_INTERNAL_FAILURE = 1503
 
 # Deck text is in the OEM code page the deck program writes (437): every byte has a character.
 _DECK_CODE_PAGE = "cp437"
+# Keyword-file texts are in the host's ANSI code page, 1252. Five of its bytes have no
+# character; Windows reads them as the control characters of the same number, and so do we.
+_KEYWORD_CODE_PAGE = "cp1252"
+_UNDEFINED_IN_1252 = frozenset({0x81, 0x8D, 0x8F, 0x90, 0x9D})
+# Record kinds in the order of the native module's numbers.
+_KINDS = ("number", "text", "list")
+
+
+def _keyword_text(raw: bytes) -> str:
+    try:
+        return raw.decode(_KEYWORD_CODE_PAGE)
+    except UnicodeDecodeError:
+        return "".join(chr(b) if b in _UNDEFINED_IN_1252 else bytes((b,)).decode(_KEYWORD_CODE_PAGE) for b in raw)
 
 
 class ConversionError(Exception):
@@ -77,12 +91,68 @@ class Note:
     expected: str  # what the line may hold
 
 
+ListEntry = Union[float, str, Tuple[float, str], None]
+
+
+@dataclass(frozen=True)
+class Record:
+    """One record of the keyword file.
+
+    kind is "number" (value a float of the digits written), "text" (value a str) or "list"
+    (values: a float per number entry, a (float, tag) pair per tagged entry, a str per text
+    entry, None per blank entry; value is None). occurrence counts from 1 per key.
+    """
+
+    key: str
+    occurrence: int
+    kind: str
+    value: Union[float, str, None] = None
+    values: List[ListEntry] = field(default_factory=list)
+
+
+def _entry(raw: bytes, quoted: bool) -> ListEntry:
+    if quoted:
+        return _keyword_text(raw)
+    if not raw:
+        return None
+    number, comma, tag = raw.partition(b",")
+    try:
+        value = float(number)
+    except ValueError:
+        return _keyword_text(raw)
+    return (value, _keyword_text(tag)) if comma else value
+
+
+def _record(key: bytes, occurrence: int, kind: int, value: bytes, entries: List[Tuple[bytes, bool]]) -> Record:
+    name = _KINDS[kind]
+    if name == "list":
+        return Record(_keyword_text(key), occurrence, name, None, [_entry(e, q) for e, q in entries])
+    if name == "number":
+        return Record(_keyword_text(key), occurrence, name, float(value))
+    return Record(_keyword_text(key), occurrence, name, _keyword_text(value))
+
+
 @dataclass(frozen=True)
 class Conversion:
-    """A converted deck: the keyword file's bytes and the notes on what was not recognised."""
+    """A converted deck: the keyword file's bytes and the notes on what was not recognised.
+
+    `records` reads the keyword file back into Record objects (on first use), `to_dict()`
+    maps each key to the value (or list of values) of its first occurrence.
+    """
 
     data: bytes = field(repr=False)
     notes: List[Note] = field(default_factory=list)
+
+    @cached_property
+    def records(self) -> List[Record]:
+        return [_record(*r) for r in _native.read_records(self.data)]
+
+    def to_dict(self) -> Dict[str, Union[float, str, List[ListEntry]]]:
+        result: Dict[str, Union[float, str, List[ListEntry]]] = {}
+        for r in self.records:
+            if r.key not in result:
+                result[r.key] = r.values if r.kind == "list" else r.value  # type: ignore[assignment]
+        return result
 
 
 DeckSource = Union[bytes, bytearray, memoryview, str, "os.PathLike[str]", "os.PathLike[bytes]"]

@@ -1,6 +1,6 @@
 # Type hints of the qalt2morv package.
 import os
-from typing import Iterable, Iterator, List, Tuple, Union
+from typing import Dict, Iterable, Iterator, List, Tuple, Union
 
 __version__: str
 
@@ -31,10 +31,24 @@ class Note:
     expected: str
     def __init__(self, line: int, found: str, expected: str) -> None: ...
 
+ListEntry = Union[float, str, Tuple[float, str], None]
+
+class Record:
+    key: str
+    occurrence: int
+    kind: str  # "number", "text" or "list"
+    value: Union[float, str, None]
+    values: List[ListEntry]
+    def __init__(self, key: str, occurrence: int, kind: str, value: Union[float, str, None] = ...,
+                 values: List[ListEntry] = ...) -> None: ...
+
 class Conversion:
     data: bytes
     notes: List[Note]
     def __init__(self, data: bytes, notes: List[Note] = ...) -> None: ...
+    @property
+    def records(self) -> List[Record]: ...
+    def to_dict(self) -> Dict[str, Union[float, str, List[ListEntry]]]: ...
 
 def convert(deck: DeckSource, *, line_end: str = ...) -> Conversion: ...
 def check(deck: DeckSource) -> List[Note]: ...

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "qalt2morv/convert.hpp"
+#include "qalt2morv/keyword_reader.hpp"
 
 namespace py = pybind11;
 
@@ -123,6 +124,34 @@ py::list convert_paths(std::vector<std::string> deck_paths, int jobs, bool crlf)
   return results;
 }
 
+// The keyword file's records as (key, occurrence, kind, value, [(entry, quoted)]), texts as
+// bytes; kind is 0 number, 1 text, 2 list. `quoted` tells a text entry from a number entry,
+// which the entry's value alone cannot when a text holds digits.
+py::list read_records(const py::bytes& keyword_text) {
+  const std::string_view text = view_of(keyword_text);
+  std::vector<qalt2morv::Record> records;
+  {
+    py::gil_scoped_release unlocked;
+    records = qalt2morv::read_keyword_text(text);
+  }
+  py::list result;
+  for (const qalt2morv::Record& r : records) {
+    py::list entries;
+    if (r.kind == qalt2morv::RecordKind::list) {
+      std::string_view lines = r.text;
+      lines.remove_prefix(std::min(lines.size(), lines.find('\n') + 1));  // the header
+      for (const std::string& value : r.values) {
+        const bool quoted = !lines.empty() && lines.front() == '"';
+        lines.remove_prefix(std::min(lines.size(), lines.find('\n') + 1));
+        entries.append(py::make_tuple(py::bytes(value), quoted));
+      }
+    }
+    result.append(py::make_tuple(py::bytes(r.key), r.occurrence, static_cast<int>(r.kind), py::bytes(r.value),
+                                 std::move(entries)));
+  }
+  return result;
+}
+
 }  // namespace
 
 PYBIND11_MODULE(_native, m) {
@@ -131,5 +160,6 @@ PYBIND11_MODULE(_native, m) {
   m.def("convert_bytes", &convert_bytes, py::arg("deck"), py::arg("crlf"));
   m.def("convert_path", &convert_path, py::arg("deck_path"), py::arg("crlf"));
   m.def("convert_file", &convert_file, py::arg("deck_path"), py::arg("output_path"), py::arg("crlf"));
+  m.def("read_records", &read_records, py::arg("keyword_text"));
   m.def("convert_paths", &convert_paths, py::arg("deck_paths"), py::arg("jobs"), py::arg("crlf"));
 }
