@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "qalt2morv/convert.hpp"
+#include "qalt2morv/explain.hpp"
 #include "qalt2morv/keyword_reader.hpp"
 
 namespace py = pybind11;
@@ -152,6 +153,42 @@ py::list read_records(const py::bytes& keyword_text) {
   return result;
 }
 
+// (conversion tuple, deck line count, [(key, occurrence, lines)] per record,
+// [(key, occurrence, lines)] per absent record, failing lines).
+template <typename Explain>
+py::tuple explain_with(Explain explain) {
+  qalt2morv::Explanation e;
+  {
+    py::gil_scoped_release unlocked;
+    try {
+      e = explain();
+    } catch (...) {
+      e = {};
+      e.result.status = qalt2morv::Status::internal_error;
+      e.result.message = "internal failure";
+    }
+  }
+  py::list records;
+  for (const qalt2morv::ExplainedRecord& r : e.records) {
+    records.append(py::make_tuple(py::bytes(r.key), r.occurrence, r.lines));
+  }
+  py::list absent;
+  for (const qalt2morv::AbsentRecord& r : e.absent) {
+    absent.append(py::make_tuple(py::bytes(r.key), r.occurrence, r.lines));
+  }
+  Outcome o{std::move(e.result), std::move(e.keyword_text)};
+  return py::make_tuple(to_python(o), e.deck_lines, std::move(records), std::move(absent), e.failing_lines);
+}
+
+py::tuple explain_bytes(const py::bytes& deck, bool crlf) {
+  const std::string_view bytes = view_of(deck);
+  return explain_with([&] { return qalt2morv::explain_text(bytes, options_for(crlf)); });
+}
+
+py::tuple explain_path(std::string deck_path, bool crlf) {
+  return explain_with([&] { return qalt2morv::explain_file(deck_path, options_for(crlf)); });
+}
+
 }  // namespace
 
 PYBIND11_MODULE(_native, m) {
@@ -160,6 +197,8 @@ PYBIND11_MODULE(_native, m) {
   m.def("convert_bytes", &convert_bytes, py::arg("deck"), py::arg("crlf"));
   m.def("convert_path", &convert_path, py::arg("deck_path"), py::arg("crlf"));
   m.def("convert_file", &convert_file, py::arg("deck_path"), py::arg("output_path"), py::arg("crlf"));
+  m.def("explain_bytes", &explain_bytes, py::arg("deck"), py::arg("crlf"));
+  m.def("explain_path", &explain_path, py::arg("deck_path"), py::arg("crlf"));
   m.def("read_records", &read_records, py::arg("keyword_text"));
   m.def("convert_paths", &convert_paths, py::arg("deck_paths"), py::arg("jobs"), py::arg("crlf"));
 }
