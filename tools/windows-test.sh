@@ -115,7 +115,7 @@ for arch in "${archs[@]}"; do
   if [ $runs -eq 0 ]; then
     begin "$arch: checks of the binaries (this kernel runs no 32-bit code, so Wine cannot run the tests)"
     sh tests/entry/windows_binaries_check.sh "$(sed -n 's/^CMAKE_OBJDUMP:FILEPATH=//p' "build-$arch/CMakeCache.txt")" \
-      "build-$arch/src/libqalt2morv_core.a" "build-$arch/bin/qalt2morv.dll" "build-$arch/bin/qalt2morv.exe" ||
+      "build-$arch/src/libqalt2morv_cpp.a" "build-$arch/bin/qalt2morv.dll" "build-$arch/bin/qalt2morv.exe" ||
       failed+=("$arch binaries")
     end
     continue
