@@ -113,13 +113,13 @@ void KeywordWriter::append_int(std::int64_t value) {
 namespace {
 
 // The value, its tail and the line end with one append: most records end with this.
-void append_fixed_line(std::string& out, LineEnd line_end, std::string_view key, float value,
+void append_fixed_line(std::string& out, LineEnding line_end, std::string_view key, float value,
                        std::string_view tail) {
   if (!std::isfinite(value)) throw NonFiniteValue(std::string(key));
   char buf[kFixedBuffer + 8];
   std::size_t n = format_fixed(buf, kFixedBuffer, value);
   for (const char c : tail) buf[n++] = c;
-  if (line_end == LineEnd::crlf) buf[n++] = '\r';
+  if (line_end == LineEnding::crlf) buf[n++] = '\r';
   buf[n++] = '\n';
   out.append(buf, n);
 }
