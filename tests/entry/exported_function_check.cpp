@@ -52,6 +52,28 @@ TEST_F(ExportedFunction, ConvertsTheExampleAndReplacesAnExistingKeywordFile) {
   EXPECT_EQ(read_file(out), first);
 }
 
+// A host without a console sees only the failure line: it must say which deck, which line.
+TEST_F(ExportedFunction, FailureLineNamesTheDeckTheLineAndTheStatus) {
+  struct Case {
+    std::string deck_name;
+    std::string deck_bytes;  // empty: no deck file at all
+    std::string line;
+  };
+  const Case cases[] = {
+      {"pump.deck", deck_with(148, "12a4"),
+       "pump.deck: line 148: \"12a4\" is not a number: \"a\" in column 3 (status 1501)\n"},
+      {"missing.deck", "", "missing.deck: deck not found (status 1500)\n"},
+  };
+  for (const Case& c : cases) {
+    const fs::path deck = dir_ / c.deck_name;
+    if (!c.deck_bytes.empty()) write_file(deck, c.deck_bytes);
+    ::testing::internal::CaptureStderr();
+    QALT2MORV(deck.string().c_str(), (dir_ / "out.kw").string().c_str(), 0);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "qalt2morv: " + deck.string() + ": " + c.line.substr(c.deck_name.size() + 2)) << said;
+  }
+}
+
 TEST_F(ExportedFunction, SuccessiveConversionsAreIndependent) {
   const fs::path long_deck = dir_ / "long.deck";
   const fs::path short_deck = dir_ / "short.deck";
