@@ -34,12 +34,17 @@
 extern "C" {
 #endif
 
-/* Statuses. */
-#define QALT2MORV_OK 0                 /* converted */
-#define QALT2MORV_DECK_UNREADABLE 1500 /* deck missing, a directory, or unreadable */
-#define QALT2MORV_DECK_MALFORMED 1501  /* a deck field breaks its edit rule, or a value overflows */
-#define QALT2MORV_OUTPUT_FAILED 1502   /* keyword file cannot be opened or written */
-#define QALT2MORV_INTERNAL_ERROR 1503  /* out of memory or another internal failure */
+/* Statuses:
+   0     converted
+   1500  the deck is missing, a directory, or unreadable
+   1501  a deck field breaks its edit rule, or a value overflows
+   1502  the keyword file cannot be opened or written
+   1503  out of memory or another internal failure */
+#define QALT2MORV_OK 0
+#define QALT2MORV_DECK_UNREADABLE 1500
+#define QALT2MORV_DECK_MALFORMED 1501
+#define QALT2MORV_OUTPUT_FAILED 1502
+#define QALT2MORV_INTERNAL_ERROR 1503
 
 /* Converts the deck at deck_path into the keyword file at output_path. */
 QALT2MORV_EXPORT int32_t QALT2MORV_CALL QALT2MORV(const char* deck_path, const char* output_path,

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "core/conversion_error.hpp"
@@ -24,113 +25,134 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-float parse_real_field(const DeckLine& line, int k) {
-  // Blanks anywhere in the field are ignored. A deck nearly always writes the number in one
-  // piece: then the field is the text between the blanks, read where it stands.
+namespace {
+
+// The field's text with the blanks taken out. A deck nearly always writes the number in one
+// piece: then it is the text between the blanks, read where it stands.
+std::string_view field_without_blanks(const DeckLine& line, char (&squeezed)[kRealColumns]) {
   const char* const columns = line.data();
   int first = 0;
   while (first < kRealColumns && columns[first] == ' ') ++first;
-  if (first == kRealColumns) return 0.0f;
+  if (first == kRealColumns) return {};
   int last = kRealColumns;
   while (columns[last - 1] == ' ') --last;
-  const char* field = columns + first;
-  int n = last - first;
-  char squeezed[kRealColumns];
-  if (std::memchr(field, ' ', static_cast<std::size_t>(n)) != nullptr) {
-    n = 0;
-    for (int i = first; i < last; ++i) {
-      if (columns[i] != ' ') squeezed[n++] = columns[i];
-    }
-    field = squeezed;
+  const auto n = static_cast<std::size_t>(last - first);
+  if (std::memchr(columns + first, ' ', n) == nullptr) return std::string_view(columns + first, n);
+  std::size_t m = 0;
+  for (int i = first; i < last; ++i) {
+    if (columns[i] != ' ') squeezed[m++] = columns[i];
   }
+  return std::string_view(squeezed, m);
+}
 
-  const auto malformed = [&]() { return real_field_error(line, k); };
-
-  int pos = 0;
+// A real as its digits: the mantissa digits (the point removed), how many of them stand
+// right of the point, and the exponent.
+struct RealDigits {
   bool negative = false;
-  if (field[pos] == '+' || field[pos] == '-') negative = field[pos++] == '-';
-
-  // Mantissa digits (the point removed) and how many of them stand right of the point.
-  char digits[kRealColumns];
+  bool point = false;
+  char digits[kRealColumns] = {};
   int digit_count = 0;
   int fraction_digits = 0;
-  bool point = false;
   std::int64_t mantissa = 0;  // at most eleven digits
-  for (; pos < n; ++pos) {
+  std::int64_t exponent = 0;
+};
+
+// An optional sign, then digits with at most one point. False for a second point.
+bool read_mantissa(std::string_view field, std::size_t& pos, RealDigits& r) {
+  if (field[pos] == '+' || field[pos] == '-') r.negative = field[pos++] == '-';
+  for (; pos < field.size(); ++pos) {
     const char c = field[pos];
     if (is_digit(c)) {
-      digits[digit_count++] = c;
-      mantissa = mantissa * 10 + (c - '0');
-      if (point) ++fraction_digits;
+      r.digits[r.digit_count++] = c;
+      r.mantissa = r.mantissa * 10 + (c - '0');
+      if (r.point) ++r.fraction_digits;
     } else if (c == '.') {
-      if (point) throw malformed();
-      point = true;
+      if (r.point) return false;
+      r.point = true;
     } else {
       break;
     }
   }
   // Without a point the rightmost five digits are the fraction.
-  if (!point) fraction_digits = 5;
+  if (!r.point) r.fraction_digits = 5;
+  return true;
+}
 
-  // Exponent: E or D with an optionally signed integer, or a sign directly followed by one.
-  std::int64_t exponent = 0;
-  if (pos < n) {
-    const char c = field[pos];
-    if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
-      ++pos;
-    } else if (c != '+' && c != '-') {
-      throw malformed();
-    }
-    bool exponent_negative = false;
-    if (pos < n && (field[pos] == '+' || field[pos] == '-')) exponent_negative = field[pos++] == '-';
-    if (pos == n) throw malformed();
-    for (; pos < n; ++pos) {
-      if (!is_digit(field[pos])) throw malformed();
-      exponent = exponent * 10 + (field[pos] - '0');  // at most ten digits
-    }
-    if (exponent_negative) exponent = -exponent;
+// What follows the mantissa: E or D with an optionally signed integer, or a sign directly
+// followed by one. False when anything else follows, or no digit does.
+bool read_exponent(std::string_view field, std::size_t pos, RealDigits& r) {
+  if (pos == field.size()) return true;
+  const char c = field[pos];
+  if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+    ++pos;
+  } else if (c != '+' && c != '-') {
+    return false;
   }
+  bool negative = false;
+  if (pos < field.size() && (field[pos] == '+' || field[pos] == '-')) negative = field[pos++] == '-';
+  if (pos == field.size()) return false;
+  for (; pos < field.size(); ++pos) {
+    if (!is_digit(field[pos])) return false;
+    r.exponent = r.exponent * 10 + (field[pos] - '0');  // at most ten digits
+  }
+  if (negative) r.exponent = -r.exponent;
+  return true;
+}
 
-  // Fortran input takes an exponent, after the scaling of the five implied decimals, of
-  // at most four digits; a longer one is no number.
-  if (std::abs(exponent - (point ? 0 : 5)) > 9999) throw malformed();
-
-  // A field of only a sign, a point or an exponent reads as zero, as Fortran input does.
-  // (A lone minus sign reads as +0, a minus with a point or an exponent as -0.)
-  if (digit_count == 0) return negative && n > 1 ? -0.0f : 0.0f;
-
-  // Round once, from the exact decimal, to single precision. Most deck values have few
-  // digits: when the digits fit the float mantissa exactly and the power of ten is exact
-  // too, one float multiplication or division rounds correctly (no double rounding).
-  const std::int64_t scale = exponent - fraction_digits;
-  if (digit_count <= 7 && scale >= -10 && scale <= 10) {
+// Rounds once, from the exact decimal, to single precision. Most deck values have few
+// digits: when the digits fit the float mantissa exactly and the power of ten is exact too,
+// one float multiplication or division rounds correctly (no double rounding). Sets
+// too_large for a value beyond the largest single-precision real; one below the smallest
+// is zero.
+float round_to_single(const RealDigits& r, bool& too_large) {
+  const std::int64_t scale = r.exponent - r.fraction_digits;
+  if (r.digit_count <= 7 && scale >= -10 && scale <= 10) {
     static constexpr float kPowersOfTen[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
                                              1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-    const float m = static_cast<float>(static_cast<std::int32_t>(mantissa));  // below 10^7: exact
-    const float value = scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
-                                   : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
-    return negative ? -value : value;
+    const float m = static_cast<float>(static_cast<std::int32_t>(r.mantissa));  // below 10^7: exact
+    return scale >= 0 ? m * kPowersOfTen[static_cast<std::size_t>(scale)]
+                      : m / kPowersOfTen[static_cast<std::size_t>(-scale)];
   }
   char normalised[kRealColumns + 24];
   int m = 0;
-  for (int i = 0; i < digit_count; ++i) normalised[m++] = digits[i];
+  for (int i = 0; i < r.digit_count; ++i) normalised[m++] = r.digits[i];
   normalised[m++] = 'e';
-  const auto r = std::to_chars(normalised + m, normalised + sizeof normalised, scale);
-  const char* end = r.ptr;
+  const char* end = std::to_chars(normalised + m, normalised + sizeof normalised, scale).ptr;
   float value = 0.0f;
   const auto parsed = std::from_chars(normalised, end, value, std::chars_format::scientific);
   if (parsed.ec == std::errc::result_out_of_range) {
-    // Out of range either way: beyond the largest single-precision real is an error; below
-    // the smallest it is zero.
     int leading_zeros = 0;
-    while (leading_zeros < digit_count && digits[leading_zeros] == '0') ++leading_zeros;
-    const std::int64_t magnitude = (digit_count - leading_zeros) + exponent - fraction_digits;
-    if (magnitude > 0) throw real_too_large_error(line, k);
-    value = 0.0f;
-  } else if (parsed.ec != std::errc() || !std::isfinite(value)) {
-    throw real_too_large_error(line, k);
+    while (leading_zeros < r.digit_count && r.digits[leading_zeros] == '0') ++leading_zeros;
+    const std::int64_t magnitude = (r.digit_count - leading_zeros) + scale;
+    too_large = magnitude > 0;
+    return 0.0f;
   }
-  return negative ? -value : value;
+  too_large = parsed.ec != std::errc() || !std::isfinite(value);
+  return value;
+}
+
+}  // namespace
+
+float parse_real_field(const DeckLine& line, int k) {
+  char squeezed[kRealColumns];
+  const std::string_view field = field_without_blanks(line, squeezed);
+  if (field.empty()) return 0.0f;
+
+  RealDigits r;
+  std::size_t pos = 0;
+  if (!read_mantissa(field, pos, r) || !read_exponent(field, pos, r)) throw real_field_error(line, k);
+  // Fortran input takes an exponent, after the scaling of the five implied decimals, of
+  // at most four digits; a longer one is no number.
+  if (std::abs(r.exponent - (r.point ? 0 : 5)) > 9999) throw real_field_error(line, k);
+
+  // A field of only a sign, a point or an exponent reads as zero, as Fortran input does.
+  // (A lone minus sign reads as +0, a minus with a point or an exponent as -0.)
+  if (r.digit_count == 0) return r.negative && field.size() > 1 ? -0.0f : 0.0f;
+
+  bool too_large = false;
+  const float value = round_to_single(r, too_large);
+  if (too_large) throw real_too_large_error(line, k);
+  return r.negative ? -value : value;
 }
 
 std::int64_t parse_integer_field(const DeckLine& line, int k) {
