@@ -150,6 +150,20 @@ constexpr float kHighFin = 3.0f;
 constexpr float kStudFinned = 4.0f;
 }  // namespace tube_type
 
+// What the design program was run for (deck line 13); the thermal records take a deck
+// without it as rated.
+namespace program_mode {
+constexpr float kDesign = 1.0f;
+constexpr float kRating = 2.0f;
+constexpr float kSimulation = 3.0f;
+}  // namespace program_mode
+
+// Fan draft of an air-cooled exchanger: fans below the bundle push, above it they pull.
+namespace fan_draft {
+constexpr float kForced = 1.0f;
+constexpr float kInduced = 2.0f;
+}  // namespace fan_draft
+
 // A yes/no construction choice as the host codes it ("ImpProtType", "TshType", "EJInd").
 namespace choice {
 constexpr float kNo = 1.0f;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/conversion_state.hpp"
+#include "core/host_codes.hpp"
 
 namespace qalt2morv::deck {
 
@@ -34,17 +35,23 @@ struct WordCode {
 
 // Deck line 13. The title-case words with a leading blank come from older decks and count
 // only when none of the upper-case words did.
-constexpr WordCode kProgramModeWords[] = {{"DESIGN", 1.0f}, {"RATING", 2.0f}, {"SIMULATION", 3.0f}};
+constexpr WordCode kProgramModeWords[] = {{"DESIGN", program_mode::kDesign},
+                                          {"RATING", program_mode::kRating},
+                                          {"SIMULATION", program_mode::kSimulation}};
 constexpr WordCode kProgramModeOlderWords[] = {
-    {" Design", 1.0f}, {" Rating", 2.0f}, {" Simulation", 3.0f}};
+    {" Design", program_mode::kDesign},
+    {" Rating", program_mode::kRating},
+    {" Simulation", program_mode::kSimulation}};
 
 // Deck line 14.
-constexpr WordCode kFlowArrangementWords[] = {{"COUNTERCURRENT", 1.0f}, {"COCURRENT", 2.0f}};
+constexpr WordCode kFlowArrangementWords[] = {{"COUNTERCURRENT", flow_arrangement::kCounterCurrent},
+                                              {"COCURRENT", flow_arrangement::kCoCurrent}};
 
 // Deck line 17: 1 plain, 2 finned (low fins included), 3 high-fin, 4 stud-finned.
 constexpr WordCode kTubeTypeWords[] = {
-    {"PLAIN", 1.0f},    {"FINNED", 2.0f},      {"Low-finned", 2.0f},
-    {"High-Fin", 3.0f}, {"Stud-finned", 4.0f},
+    {"PLAIN", tube_type::kPlain},      {"FINNED", tube_type::kFinned},
+    {"Low-finned", tube_type::kFinned}, {"High-Fin", tube_type::kHighFin},
+    {"Stud-finned", tube_type::kStudFinned},
 };
 
 // Deck line 36: the host's baffle type, the baffle form as the deck program counts it, and
@@ -56,28 +63,32 @@ struct BaffleForm {
   bool no_tubes_in_window;
 };
 constexpr BaffleForm kBaffleForms[] = {
-    {"SEGMENTAL", 1.0f, 1.0f, false},
-    {"DOUBLE-SEGMENTAL", 2.0f, 2.0f, false},
-    {"TRIPLE-SEGMENTAL", 3.0f, 3.0f, false},
-    {"NO-TUBES-IN-WINDOW SEGMENTAL", 1.0f, 5.0f, true},
-    {"ROD RING RODBAFFLE", 5.0f, 6.0f, false},
-    {"PLATE RING RODBAFFLE", 5.0f, 6.0f, false},
-    {"NONE", 4.0f, 8.0f, false},
+    {"SEGMENTAL", baffle_type::kSegmental, host_baffle_type::kSegmental, false},
+    {"DOUBLE-SEGMENTAL", baffle_type::kDoubleSegmental, host_baffle_type::kDoubleSegmental, false},
+    {"TRIPLE-SEGMENTAL", baffle_type::kTripleSegmental, host_baffle_type::kTripleSegmental, false},
+    {"NO-TUBES-IN-WINDOW SEGMENTAL", baffle_type::kSegmental, host_baffle_type::kNoTubesInWindow, true},
+    {"ROD RING RODBAFFLE", baffle_type::kRod, host_baffle_type::kRod, false},
+    {"PLATE RING RODBAFFLE", baffle_type::kRod, host_baffle_type::kRod, false},
+    {"NONE", baffle_type::kNone, host_baffle_type::kNone, false},
 };
 
 // Deck line 480.
-constexpr WordCode kFanDraftWords[] = {{"FORCED", 1.0f}, {"INDUCED", 2.0f}};
+constexpr WordCode kFanDraftWords[] = {{"FORCED", fan_draft::kForced}, {"INDUCED", fan_draft::kInduced}};
 
 // Deck line 19, the three-letter TEMA designation: front head, shell, rear head.
 struct LetterCode {
   char letter;
   float code;
 };
-constexpr LetterCode kFrontHeadLetters[] = {{'A', 1.0f}, {'B', 2.0f}, {'C', 3.0f}, {'N', 4.0f}, {'D', 5.0f}};
-constexpr LetterCode kShellLetters[] = {{'E', 1.0f}, {'L', 1.0f}, {'F', 2.0f}, {'G', 3.0f},
-                                        {'H', 4.0f}, {'J', 5.0f}, {'K', 6.0f}, {'X', 7.0f}};
-constexpr LetterCode kRearHeadLetters[] = {{'L', 1.0f}, {'M', 2.0f}, {'N', 3.0f}, {'P', 4.0f},
-                                           {'S', 5.0f}, {'T', 6.0f}, {'U', 7.0f}, {'W', 8.0f}};
+constexpr LetterCode kFrontHeadLetters[] = {{'A', front_head::kA}, {'B', front_head::kB},
+                                            {'C', front_head::kC}, {'N', front_head::kN},
+                                            {'D', front_head::kD}};
+constexpr LetterCode kShellLetters[] = {
+    {'E', shell_type::kE}, {'L', shell_type::kE}, {'F', shell_type::kF}, {'G', shell_type::kG},
+    {'H', shell_type::kH}, {'J', shell_type::kJ}, {'K', shell_type::kK}, {'X', shell_type::kX}};
+constexpr LetterCode kRearHeadLetters[] = {
+    {'L', rear_head::kL}, {'M', rear_head::kM}, {'N', rear_head::kN}, {'P', rear_head::kP},
+    {'S', rear_head::kS}, {'T', rear_head::kT}, {'U', rear_head::kU}, {'W', rear_head::kW}};
 
 // The row whose word the field holds, or null.
 template <std::size_t N>

@@ -154,7 +154,7 @@ void write_thermal_records(ConversionState& s, KeywordWriter& out) {
   s.hot_appl_type = hot_application_type(s.hot_appl_type, q.hot_a_in, q.hot_a_out, q.hot_b_in);
   s.cold_appl_type = cold_application_type(s.cold_appl_type, q.cold_a_in, q.cold_a_out, q.cold_b_out);
   // A deck that names no calculation mode is taken as a rating case.
-  if (s.program_mode <= 0.0f) s.program_mode = 2.0f;
+  if (s.program_mode <= 0.0f) s.program_mode = program_mode::kRating;
 
   const ThermalSource source{s, allocate_streams(s, factors)};
   write_records<ThermalSource>(kThermalRecords, source, out);
