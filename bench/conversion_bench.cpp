@@ -75,7 +75,8 @@ void io_floor(benchmark::State& state, const std::string& deck_path, const std::
 #else
     std::FILE* in = std::fopen(deck_path.c_str(), "rb");
     std::size_t n = 0;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0) benchmark::DoNotOptimize(buffer.data());
+    while ((n = std::fread(buffer.data(), 1, buffer.size(), in)) > 0)
+      benchmark::DoNotOptimize(buffer.data());
     std::fclose(in);
     std::remove(out.c_str());
     std::FILE* f = std::fopen(out.c_str(), "wb");
@@ -90,7 +91,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const auto& r : runs) {
-      if (r.run_type == Run::RT_Iteration && !r.error_occurred) times_[r.benchmark_name()] = r.GetAdjustedRealTime();
+      if (r.run_type == Run::RT_Iteration && !r.error_occurred)
+        times_[r.benchmark_name()] = r.GetAdjustedRealTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }
@@ -104,8 +106,9 @@ class RatioReporter : public benchmark::ConsoleReporter {
       const auto memory = times_.find("in_memory/" + deck);
       if (floor == times_.end()) continue;
       // Times are in the benchmarks' unit, microseconds.
-      std::printf("  %-32s %5.2f   (in memory %.1f us, file to file %.1f us, floor %.1f us)\n", deck.c_str(),
-                  t / floor->second, memory != times_.end() ? memory->second : 0.0, t, floor->second);
+      std::printf("  %-32s %5.2f   (in memory %.1f us, file to file %.1f us, floor %.1f us)\n",
+                  deck.c_str(), t / floor->second, memory != times_.end() ? memory->second : 0.0, t,
+                  floor->second);
     }
   }
 
@@ -125,16 +128,20 @@ int main(int argc, char** argv) {
   std::error_code ec;
   for (const auto& e : fs::directory_iterator(QALT2MORV_GENERATED_DECKS_DIR, ec)) {
     std::string text;
-    if (e.path().extension() == ".txt" && qalt2morv::convert_text(read_file(e.path().string()), text).ok()) {
+    if (e.path().extension() == ".txt" &&
+        qalt2morv::convert_text(read_file(e.path().string()), text).ok()) {
       decks.push_back(e.path().string());
     }
   }
   std::sort(decks.begin(), decks.end());
   for (const auto& d : decks) {
     const std::string name = fs::path(d).stem().string();
-    benchmark::RegisterBenchmark(("in_memory/" + name).c_str(), in_memory, d)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("file_to_file/" + name).c_str(), file_to_file, d, name)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark(("io_floor/" + name).c_str(), io_floor, d, name)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("in_memory/" + name).c_str(), in_memory, d)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("file_to_file/" + name).c_str(), file_to_file, d, name)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark(("io_floor/" + name).c_str(), io_floor, d, name)
+        ->Unit(benchmark::kMicrosecond);
   }
   benchmark::Initialize(&argc, argv);
   RatioReporter reporter;

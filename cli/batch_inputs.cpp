@@ -11,11 +11,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-char fold(char c, bool case_blind) { return case_blind && c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char fold(char c, bool case_blind) {
+  return case_blind && c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Matches one bracket expression at pattern[0] == '['; advances p past it. Returns false
 // when the bracket is not closed (then '[' is taken literally by the caller).
-bool match_bracket(std::string_view pattern, std::size_t& p, char c, bool case_blind, bool& matched) {
+bool match_bracket(std::string_view pattern, std::size_t& p, char c, bool case_blind,
+                   bool& matched) {
   std::size_t q = p + 1;
   bool negate = false;
   if (q < pattern.size() && (pattern[q] == '!' || pattern[q] == '^')) {
@@ -62,13 +65,15 @@ bool wanted(const InputRules& rules, const std::string& name) {
 }
 
 // The decks of one folder argument; false after a listing error (reported).
-bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<DeckInput>& out, std::ostream& err) {
+bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<DeckInput>& out,
+                 std::ostream& err) {
   std::vector<DeckInput> found;
   std::error_code ec;
   const fs::path root(arg);
   const auto options = fs::directory_options::none;
   if (rules.recursive) {
-    for (fs::recursive_directory_iterator it(root, options, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::recursive_directory_iterator it(root, options, ec), end; !ec && it != end;
+         it.increment(ec)) {
       if (is_hidden(it->path())) {
         if (it->is_directory(ec)) it.disable_recursion_pending();
         ec.clear();
@@ -82,7 +87,9 @@ bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<De
   } else {
     for (fs::directory_iterator it(root, options, ec), end; !ec && it != end; it.increment(ec)) {
       std::error_code fe;
-      if (is_hidden(it->path()) || !it->is_regular_file(fe) || !wanted(rules, it->path().filename().string())) continue;
+      if (is_hidden(it->path()) || !it->is_regular_file(fe) ||
+          !wanted(rules, it->path().filename().string()))
+        continue;
       found.push_back({it->path().string(), std::string()});
     }
   }
@@ -92,8 +99,8 @@ bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<De
   }
   if (found.empty()) {
     err << "qalt2morv: " << arg << ": no deck in this folder (looked for "
-        << (rules.glob.empty() ? std::string("*.deck") : rules.glob) << (rules.recursive ? ", in sub-folders too" : "")
-        << ")";
+        << (rules.glob.empty() ? std::string("*.deck") : rules.glob)
+        << (rules.recursive ? ", in sub-folders too" : "") << ")";
     if (!rules.recursive && has_sub_folder(root)) err << "; -r searches its sub-folders";
     err << '\n';
     return false;
@@ -139,8 +146,8 @@ bool name_matches(std::string_view pattern, std::string_view name, bool case_bli
   return p == pattern.size();
 }
 
-bool find_decks(const std::vector<std::string>& args, const InputRules& rules, std::vector<DeckInput>& decks,
-                std::ostream& err) {
+bool find_decks(const std::vector<std::string>& args, const InputRules& rules,
+                std::vector<DeckInput>& decks, std::ostream& err) {
   bool all_found = true;
   for (const auto& a : args) {
     std::error_code ec;
@@ -148,7 +155,8 @@ bool find_decks(const std::vector<std::string>& args, const InputRules& rules, s
     if (fs::is_directory(st)) {
       all_found = scan_folder(a, rules, decks, err) && all_found;
     } else if (fs::exists(st)) {
-      decks.push_back({a, std::string()});  // a file named on the command line is a deck whatever its name
+      decks.push_back(
+          {a, std::string()});  // a file named on the command line is a deck whatever its name
     } else {
       err << "qalt2morv: " << a << ": deck not found\n";
       all_found = false;

@@ -10,8 +10,8 @@
 namespace qalt2morv::cli {
 
 struct DeckInput {
-  std::string deck;         // path of the deck
-  std::string sub_folder;   // folder under --out-dir for its keyword file ("" = the top)
+  std::string deck;        // path of the deck
+  std::string sub_folder;  // folder under --out-dir for its keyword file ("" = the top)
 };
 
 struct InputRules {
@@ -25,7 +25,7 @@ bool name_matches(std::string_view pattern, std::string_view name, bool case_bli
 
 // Collects every deck the arguments name, in a stable order (sorted within a folder).
 // Reports each missing argument and each folder holding no deck on err; returns false then.
-bool find_decks(const std::vector<std::string>& args, const InputRules& rules, std::vector<DeckInput>& decks,
-                std::ostream& err);
+bool find_decks(const std::vector<std::string>& args, const InputRules& rules,
+                std::vector<DeckInput>& decks, std::ostream& err);
 
 }  // namespace qalt2morv::cli

@@ -39,15 +39,16 @@ ReportFormat report_format(const std::string& path) {
   return ReportFormat::none;
 }
 
-std::string write_report(const std::string& path, ReportFormat format, const std::vector<ReportRow>& rows) {
+std::string write_report(const std::string& path, ReportFormat format,
+                         const std::vector<ReportRow>& rows) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return std::string("cannot create the report: ") + std::strerror(errno);
   if (format == ReportFormat::csv) {
     out << "deck,keyword_file,status,line,field,message,notes\n";
     for (const auto& r : rows) {
-      out << csv_field(r.deck) << ',' << csv_field(r.keyword_file) << ',' << csv_field(r.status) << ','
-          << (r.line > 0 ? std::to_string(r.line) : std::string()) << ',' << csv_field(r.field) << ','
-          << csv_field(r.message) << ',' << r.notes << '\n';
+      out << csv_field(r.deck) << ',' << csv_field(r.keyword_file) << ',' << csv_field(r.status)
+          << ',' << (r.line > 0 ? std::to_string(r.line) : std::string()) << ','
+          << csv_field(r.field) << ',' << csv_field(r.message) << ',' << r.notes << '\n';
     }
   } else {
     for (const auto& r : rows) {

@@ -83,10 +83,14 @@ void remove_stale_temporaries(const std::set<fs::path>& folders) {
 
 const char* status_word(Outcome o) {
   switch (o) {
-    case Outcome::converted: return "converted";
-    case Outcome::failed: return "failed";
-    case Outcome::up_to_date: return "up to date";
-    case Outcome::pending: return "not converted";
+    case Outcome::converted:
+      return "converted";
+    case Outcome::failed:
+      return "failed";
+    case Outcome::up_to_date:
+      return "up to date";
+    case Outcome::pending:
+      return "not converted";
   }
   return "not converted";
 }
@@ -106,7 +110,8 @@ std::string describe_failure(const std::string& deck, const ConvertResult& r) {
 
 void print_notes(std::ostream& err, const std::string& deck, const ConvertResult& r) {
   for (const auto& n : r.notes) {
-    err << "qalt2morv: " << deck << ": line " << n.line << ": warning: \"" << n.found << "\" not recognised";
+    err << "qalt2morv: " << deck << ": line " << n.line << ": warning: \"" << n.found
+        << "\" not recognised";
     if (!n.expected.empty()) err << " (expected " << n.expected << ")";
     err << '\n';
   }
@@ -118,11 +123,13 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
   const StopSignals signals;
   const ReportFormat format = st.report.empty() ? ReportFormat::none : report_format(st.report);
   if (!st.report.empty() && format == ReportFormat::none) {
-    err << "qalt2morv: " << st.report << ": the report must end in .csv or .jsonl\ntry 'qalt2morv --help'\n";
+    err << "qalt2morv: " << st.report
+        << ": the report must end in .csv or .jsonl\ntry 'qalt2morv --help'\n";
     return kExitUsage;
   }
   std::vector<DeckInput> inputs;
-  if (!find_decks(st.decks, InputRules{st.glob, st.recursive}, inputs, err)) return kExitConversionFailed;
+  if (!find_decks(st.decks, InputRules{st.glob, st.recursive}, inputs, err))
+    return kExitConversionFailed;
 
   std::vector<Job> jobs(inputs.size());
   std::set<fs::path> folders{fs::path(st.out_dir)};
@@ -167,10 +174,12 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
       }
       if (job.collides) {
         job.result.status = Status::output_failed;
-        job.result.message = job.output + ": another deck of this batch writes the same keyword file";
+        job.result.message =
+            job.output + ": another deck of this batch writes the same keyword file";
       } else {
         job.result = convert_file(job.deck, job.output, options);
-        if (job.result.status == Status::output_failed) job.result.message = job.output + ": " + job.result.message;
+        if (job.result.status == Status::output_failed)
+          job.result.message = job.output + ": " + job.result.message;
       }
       job.outcome = job.result.ok() ? Outcome::converted : Outcome::failed;
       done.fetch_add(1);
@@ -178,7 +187,8 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
   };
 
   unsigned workers = st.jobs != 0 ? st.jobs : std::max(1u, std::thread::hardware_concurrency());
-  workers = static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(jobs.size(), 1)));
+  workers =
+      static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(jobs.size(), 1)));
   const auto start = std::chrono::steady_clock::now();
   std::vector<std::thread> threads;
   threads.reserve(workers);
@@ -188,7 +198,8 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
     while (done.load() < jobs.size() && signals.received() == 0) {
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
       const std::size_t d = done.load();
-      const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+      const double elapsed =
+          std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
       const double rate = elapsed > 0 ? static_cast<double>(d) / elapsed : 0.0;
       const double left = rate > 0 ? static_cast<double>(jobs.size() - d) / rate : 0.0;
       err << "\r" << d << "/" << jobs.size() << " decks, " << static_cast<long>(rate) << "/s, "
@@ -197,7 +208,8 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
     err << "\r" << std::string(60, ' ') << "\r";
   }
   for (auto& t : threads) t.join();
-  const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double elapsed =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const int stop_signal = signals.received();
 
   std::size_t converted = 0, failed = 0, pending = 0;
@@ -205,20 +217,27 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
   for (const auto& job : jobs) {
     if (st.warnings) print_notes(err, job.deck, job.result);
     switch (job.outcome) {
-      case Outcome::converted: ++converted; break;
-      case Outcome::up_to_date: break;
-      case Outcome::pending: ++pending; break;
+      case Outcome::converted:
+        ++converted;
+        break;
+      case Outcome::up_to_date:
+        break;
+      case Outcome::pending:
+        ++pending;
+        break;
       case Outcome::failed:
         ++failed;
         err << "qalt2morv: "
-            << (job.result.status == Status::output_failed ? job.result.message : describe_failure(job.deck, job.result))
+            << (job.result.status == Status::output_failed ? job.result.message
+                                                           : describe_failure(job.deck, job.result))
             << '\n';
         break;
     }
     if (format != ReportFormat::none) {
-      ReportRow row{job.deck, job.output, status_word(job.outcome), job.result.line, std::string(),
-                    job.result.message, job.result.notes.size()};
-      if (job.outcome == Outcome::pending) row.message = "the batch was interrupted before this deck";
+      ReportRow row{job.deck,      job.output,         status_word(job.outcome), job.result.line,
+                    std::string(), job.result.message, job.result.notes.size()};
+      if (job.outcome == Outcome::pending)
+        row.message = "the batch was interrupted before this deck";
       rows.push_back(std::move(row));
     }
   }
@@ -230,7 +249,8 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
     if (st.update) err << ", skipped " << skipped << " up to date";
     if (stop_signal != 0) err << ", not converted " << pending << " (interrupted)";
     err << " (" << jobs.size() << " decks in " << format_duration(elapsed) << ")\n";
-    if (format != ReportFormat::none && report_cause.empty()) err << "qalt2morv: report: " << st.report << '\n';
+    if (format != ReportFormat::none && report_cause.empty())
+      err << "qalt2morv: report: " << st.report << '\n';
   }
   if (!report_cause.empty()) err << "qalt2morv: " << st.report << ": " << report_cause << '\n';
   if (stop_signal != 0) return StopSignals::exit_status(stop_signal);

@@ -49,10 +49,12 @@ std::vector<ConvertResult> check_all(const std::vector<std::string>& decks, unsi
   std::atomic<std::size_t> next{0};
   const auto worker = [&]() {
     std::string text;
-    for (std::size_t i; (i = next.fetch_add(1)) < decks.size();) results[i] = convert_file_to_text(decks[i], text);
+    for (std::size_t i; (i = next.fetch_add(1)) < decks.size();)
+      results[i] = convert_file_to_text(decks[i], text);
   };
   unsigned workers = jobs != 0 ? jobs : std::max(1u, std::thread::hardware_concurrency());
-  workers = static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(decks.size(), 1)));
+  workers =
+      static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(decks.size(), 1)));
   std::vector<std::thread> threads;
   for (unsigned t = 1; t < workers; ++t) threads.emplace_back(worker);
   worker();
@@ -77,10 +79,11 @@ void print_summary(std::ostream& out, const std::vector<ConvertResult>& results)
     if (!r.notes.empty()) ++noted;
     for (const ConversionNote& n : r.notes) ++by_line[n.line];
   }
-  out << "checked " << results.size() << " decks: " << (results.size() - failed) << " converted, " << failed
-      << " failed, " << noted << " with notes\n";
+  out << "checked " << results.size() << " decks: " << (results.size() - failed) << " converted, "
+      << failed << " failed, " << noted << " with notes\n";
   std::vector<std::pair<int, std::size_t>> lines(by_line.begin(), by_line.end());
-  std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const auto& a, const auto& b) { return a.second > b.second; });
   if (lines.size() > 5) lines.resize(5);
   for (const auto& [line, count] : lines) out << "  line " << line << ": " << count << " notes\n";
 }
@@ -88,7 +91,9 @@ void print_summary(std::ostream& out, const std::vector<ConvertResult>& results)
 nlohmann::ordered_json deck_json(const std::string& deck, const ConvertResult& r) {
   nlohmann::ordered_json notes = nlohmann::ordered_json::array();
   for (const ConversionNote& n : r.notes) {
-    notes.push_back({{"line", n.line}, {"found", cp1252_to_utf8(n.found)}, {"expected", cp1252_to_utf8(n.expected)}});
+    notes.push_back({{"line", n.line},
+                     {"found", cp1252_to_utf8(n.found)},
+                     {"expected", cp1252_to_utf8(n.expected)}});
   }
   return {{"deck", cp1252_to_utf8(deck)},
           {"status", static_cast<int>(r.status)},
@@ -119,14 +124,18 @@ int run_check(const CheckSettings& st, std::ostream& out, std::ostream& err, boo
 
 Command add_check_command(CLI::App& app) {
   auto st = std::make_shared<CheckSettings>();
-  CLI::App* sub = app.add_subcommand("check", "Convert decks in memory and report errors and notes; writes nothing.");
+  CLI::App* sub = app.add_subcommand(
+      "check", "Convert decks in memory and report errors and notes; writes nothing.");
   sub->add_option("decks", st->decks, "Deck files or folders of decks")->required();
   sub->add_flag("--strict", st->strict, "Fail (exit 1) also when a deck has a note");
   sub->add_option("--format", st->format, "text or json (JSON Lines, one object per deck)")
       ->check(CLI::IsMember({"text", "json"}))
       ->capture_default_str();
-  sub->add_option("-j,--jobs", st->jobs, "Worker threads (default: the number of cores)")->check(CLI::Range(1u, 1024u));
-  return {sub, [st](std::ostream& out, std::ostream& err, bool terminal) { return run_check(*st, out, err, terminal); }};
+  sub->add_option("-j,--jobs", st->jobs, "Worker threads (default: the number of cores)")
+      ->check(CLI::Range(1u, 1024u));
+  return {sub, [st](std::ostream& out, std::ostream& err, bool terminal) {
+            return run_check(*st, out, err, terminal);
+          }};
 }
 
 }  // namespace qalt2morv::cli

@@ -3,7 +3,6 @@
 #include "cli_app.hpp"
 
 #include <CLI/CLI.hpp>
-
 #include <algorithm>
 #include <iostream>
 #include <iterator>
@@ -35,7 +34,8 @@ bool read_all(std::istream& in, std::string& text) {
   return !in.bad();
 }
 
-int convert_one_to_stream(const Settings& st, std::istream& in, std::ostream& out, std::ostream& err) {
+int convert_one_to_stream(const Settings& st, std::istream& in, std::ostream& out,
+                          std::ostream& err) {
   const std::string& deck = st.decks.front();
   const ConvertOptions options = options_for(st);
   std::string text;
@@ -64,7 +64,8 @@ int convert_one_to_stream(const Settings& st, std::istream& in, std::ostream& ou
   return kExitOk;
 }
 
-int report_one_to_file(const Settings& st, const std::string& deck, const ConvertResult& r, std::ostream& err) {
+int report_one_to_file(const Settings& st, const std::string& deck, const ConvertResult& r,
+                       std::ostream& err) {
   if (st.warnings) print_notes(err, deck, r);
   if (r.ok()) return kExitOk;
   if (r.status == Status::output_failed) {
@@ -122,32 +123,49 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   return run(args, std::cin, out, err);
 }
 
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err) {
   const bool err_is_terminal = (&err == &std::cerr) && QALT2MORV_ISATTY(QALT2MORV_STDERR_FD) != 0;
-  CLI::App app{"Converts heat-exchanger design decks into keyword files for the host design program.", "qalt2morv"};
+  CLI::App app{
+      "Converts heat-exchanger design decks into keyword files for the host design program.",
+      "qalt2morv"};
   app.set_version_flag("--version", std::string("qalt2morv ") + QALT2MORV_VERSION);
   app.require_subcommand(1);
   // Options begin with '-' on every platform: on Windows a path such as /decks/E-101.deck
   // is a deck, not a /-style option (subcommands inherit this).
   app.allow_windows_style_options(false);
   Settings st;
-  CLI::App* convert = app.add_subcommand("convert", "Convert one deck (to OUT or standard output) or many (into --out-dir).");
-  convert->add_option("decks", st.decks, "Deck files, folders of decks, or - for standard input")->required();
-  auto* output = convert->add_option("-o,--output", st.output, "Keyword file for a single deck; - or absent: standard output");
-  auto* out_dir = convert->add_option("--out-dir", st.out_dir, "Folder for the keyword files of a batch (named after each deck)");
-  convert->add_option("--ext", st.ext, "Extension of the keyword files written into --out-dir")->capture_default_str();
-  convert->add_option("--glob", st.glob, "Names a folder contributes (default: *.deck in any letter case)");
-  convert->add_flag("-r,--recursive", st.recursive, "Descend into sub-folders, mirroring them under --out-dir");
-  convert->add_flag("--update", st.update, "Convert only decks whose keyword file is missing or older than the deck");
-  convert->add_option("--report", st.report, "Write one row per deck to FILE: CSV (.csv) or JSON Lines (.jsonl)");
-  convert->add_option("-j,--jobs", st.jobs, "Worker threads for a batch (default: the number of cores)")
+  CLI::App* convert = app.add_subcommand(
+      "convert", "Convert one deck (to OUT or standard output) or many (into --out-dir).");
+  convert->add_option("decks", st.decks, "Deck files, folders of decks, or - for standard input")
+      ->required();
+  auto* output = convert->add_option(
+      "-o,--output", st.output, "Keyword file for a single deck; - or absent: standard output");
+  auto* out_dir = convert->add_option(
+      "--out-dir", st.out_dir, "Folder for the keyword files of a batch (named after each deck)");
+  convert->add_option("--ext", st.ext, "Extension of the keyword files written into --out-dir")
+      ->capture_default_str();
+  convert->add_option("--glob", st.glob,
+                      "Names a folder contributes (default: *.deck in any letter case)");
+  convert->add_flag("-r,--recursive", st.recursive,
+                    "Descend into sub-folders, mirroring them under --out-dir");
+  convert->add_flag("--update", st.update,
+                    "Convert only decks whose keyword file is missing or older than the deck");
+  convert->add_option("--report", st.report,
+                      "Write one row per deck to FILE: CSV (.csv) or JSON Lines (.jsonl)");
+  convert
+      ->add_option("-j,--jobs", st.jobs,
+                   "Worker threads for a batch (default: the number of cores)")
       ->check(CLI::Range(1u, 1024u));
-  convert->add_flag("--crlf", st.crlf, "Write CRLF line ends (keyword files headed to a Windows host)");
-  convert->add_flag("--warnings", st.warnings, "Print what the deck held that was not recognised, with its deck line");
+  convert->add_flag("--crlf", st.crlf,
+                    "Write CRLF line ends (keyword files headed to a Windows host)");
+  convert->add_flag("--warnings", st.warnings,
+                    "Print what the deck held that was not recognised, with its deck line");
   convert->add_flag("-q,--quiet", st.quiet, "No progress and no summary line");
   output->excludes(out_dir);
   std::string format = "keyword";
-  convert->add_option("--format", format, "keyword (the keyword file) or json (its records as JSON)")
+  convert
+      ->add_option("--format", format, "keyword (the keyword file) or json (its records as JSON)")
       ->check(CLI::IsMember({"keyword", "json"}));
   const std::vector<Command> commands = add_commands(app);
   if (unknown_command(app, args, err)) return kExitUsage;
@@ -181,7 +199,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
     return convert_batch(st, err, err_is_terminal);
   }
   if (!st.glob.empty() || st.recursive || st.update || !st.report.empty()) {
-    err << "qalt2morv: --glob, --recursive, --update and --report need --out-dir\ntry 'qalt2morv --help'\n";
+    err << "qalt2morv: --glob, --recursive, --update and --report need --out-dir\ntry 'qalt2morv "
+           "--help'\n";
     return kExitUsage;
   }
   if (st.decks.size() > 1) {
@@ -195,7 +214,8 @@ int run(const std::vector<std::string>& args, std::istream& in, std::ostream& ou
       err << "qalt2morv: -: cannot read the deck from standard input\n";
       return kExitConversionFailed;
     }
-    return report_one_to_file(st, "-", convert_text_to_file(bytes, st.output, options_for(st)), err);
+    return report_one_to_file(st, "-", convert_text_to_file(bytes, st.output, options_for(st)),
+                              err);
   }
   return convert_one_to_file(st, err);
 }

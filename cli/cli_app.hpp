@@ -18,6 +18,7 @@ constexpr int kExitUsage = 2;             // the command line was wrong
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // The same, with the stream a deck named "-" is read from (standard input above).
-int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err);
+int run(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+        std::ostream& err);
 
 }  // namespace qalt2morv::cli

@@ -1,8 +1,8 @@
 // The subcommands beside convert, and convert's JSON output.
 #include "commands.hpp"
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -14,7 +14,9 @@ namespace qalt2morv::cli {
 Command add_explain_command(CLI::App& app);
 Command add_check_command(CLI::App& app);
 
-std::vector<Command> add_commands(CLI::App& app) { return {add_explain_command(app), add_check_command(app)}; }
+std::vector<Command> add_commands(CLI::App& app) {
+  return {add_explain_command(app), add_check_command(app)};
+}
 
 namespace {
 
@@ -27,7 +29,8 @@ bool write_json(const std::string& deck, std::ostream& out, std::ostream& err) {
   std::string text;
   const ConvertResult r = convert_file_to_text(deck, text, options);
   if (!r.ok()) {
-    err << "qalt2morv: " << (r.status == Status::deck_unreadable ? "" : deck + ": ") << r.message << '\n';
+    err << "qalt2morv: " << (r.status == Status::deck_unreadable ? "" : deck + ": ") << r.message
+        << '\n';
     return false;
   }
   out << records_json(text).dump() << '\n';
@@ -51,8 +54,8 @@ bool write_json_file(const std::string& deck, const std::string& path, std::ostr
 
 }  // namespace
 
-int convert_to_json(const std::vector<std::string>& decks, const std::string& output, const std::string& out_dir,
-                    std::ostream& out, std::ostream& err) {
+int convert_to_json(const std::vector<std::string>& decks, const std::string& output,
+                    const std::string& out_dir, std::ostream& out, std::ostream& err) {
   if (out_dir.empty()) {
     if (decks.size() != 1) {
       err << "qalt2morv: several decks need --out-dir\ntry 'qalt2morv --help'\n";

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-
 #include <functional>
 #include <memory>
 #include <ostream>
@@ -21,7 +20,7 @@ std::vector<Command> add_commands(CLI::App& app);
 
 // The records of keyword text as JSON for --format json of convert: one deck to out or to
 // output, or each deck into out_dir as NAME.json. Returns the exit code.
-int convert_to_json(const std::vector<std::string>& decks, const std::string& output, const std::string& out_dir,
-                    std::ostream& out, std::ostream& err);
+int convert_to_json(const std::vector<std::string>& decks, const std::string& output,
+                    const std::string& out_dir, std::ostream& out, std::ostream& err);
 
 }  // namespace qalt2morv::cli

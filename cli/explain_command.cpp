@@ -45,21 +45,26 @@ std::string without_last_line_end(std::string text) {
   return text;
 }
 
-bool holds(const std::vector<int>& lines, int line) { return std::binary_search(lines.begin(), lines.end(), line); }
+bool holds(const std::vector<int>& lines, int line) {
+  return std::binary_search(lines.begin(), lines.end(), line);
+}
 
 struct Selection {
   const ExplainSettings& st;
   bool key_wanted(const std::string& key) const {
     return st.keys.empty() || std::find(st.keys.begin(), st.keys.end(), key) != st.keys.end();
   }
-  bool lines_wanted(const std::vector<int>& lines) const { return st.line == 0 || holds(lines, st.line); }
+  bool lines_wanted(const std::vector<int>& lines) const {
+    return st.line == 0 || holds(lines, st.line);
+  }
 };
 
 std::string values_as_written(const Record& r) {
   if (r.kind == RecordKind::number) return r.value;
   if (r.kind == RecordKind::text) return "\"" + r.value + "\"";
   std::string s;
-  for (std::size_t i = 0; i < r.values.size(); ++i) s += (i ? ", " : "") + (r.values[i].empty() ? "(blank)" : r.values[i]);
+  for (std::size_t i = 0; i < r.values.size(); ++i)
+    s += (i ? ", " : "") + (r.values[i].empty() ? "(blank)" : r.values[i]);
   return s;
 }
 
@@ -67,15 +72,18 @@ std::string record_name(const std::string& key, int occurrence) {
   return occurrence > 1 ? key + " (" + std::to_string(occurrence) + ")" : key;
 }
 
-void print_lines(std::ostream& out, const std::vector<int>& lines, const std::vector<std::string>& texts) {
+void print_lines(std::ostream& out, const std::vector<int>& lines,
+                 const std::vector<std::string>& texts) {
   for (const int l : lines) {
     out << "  line " << l;
-    if (l >= 1 && static_cast<std::size_t>(l) <= texts.size()) out << ": " << texts[static_cast<std::size_t>(l) - 1];
+    if (l >= 1 && static_cast<std::size_t>(l) <= texts.size())
+      out << ": " << texts[static_cast<std::size_t>(l) - 1];
     out << '\n';
   }
 }
 
-void print_text(std::ostream& out, const Explanation& e, const std::vector<std::string>& texts, const Selection& sel) {
+void print_text(std::ostream& out, const Explanation& e, const std::vector<std::string>& texts,
+                const Selection& sel) {
   const std::vector<Record> records = read_keyword_text(e.keyword_text);
   for (std::size_t i = 0; i < e.records.size() && i < records.size(); ++i) {
     const ExplainedRecord& r = e.records[i];
@@ -87,19 +95,25 @@ void print_text(std::ostream& out, const Explanation& e, const std::vector<std::
   if (sel.st.missing || sel.st.line != 0) {
     for (const AbsentRecord& a : e.absent) {
       if (!sel.key_wanted(a.key) || !sel.lines_wanted(a.lines)) continue;
-      out << "absent: " << record_name(a.key, a.occurrence) << ", written when one of these lines changes\n";
+      out << "absent: " << record_name(a.key, a.occurrence)
+          << ", written when one of these lines changes\n";
       print_lines(out, a.lines, texts);
     }
   }
   for (const int l : e.failing_lines) {
-    if (sel.st.line == 0 || l == sel.st.line) out << "line " << l << ": a change here can fail the conversion\n";
+    if (sel.st.line == 0 || l == sel.st.line)
+      out << "line " << l << ": a change here can fail the conversion\n";
   }
 }
 
-nlohmann::ordered_json lines_json(const std::vector<int>& lines) { return nlohmann::ordered_json(lines); }
+nlohmann::ordered_json lines_json(const std::vector<int>& lines) {
+  return nlohmann::ordered_json(lines);
+}
 
-void print_json(std::ostream& out, const ExplainSettings& st, const Explanation& e, const Selection& sel) {
-  nlohmann::ordered_json doc = {{"deck", cp1252_to_utf8(st.deck)}, {"status", static_cast<int>(e.result.status)}};
+void print_json(std::ostream& out, const ExplainSettings& st, const Explanation& e,
+                const Selection& sel) {
+  nlohmann::ordered_json doc = {{"deck", cp1252_to_utf8(st.deck)},
+                                {"status", static_cast<int>(e.result.status)}};
   if (!e.result.ok()) {
     doc["message"] = cp1252_to_utf8(e.result.message);
     doc["line"] = e.result.line;
@@ -115,7 +129,9 @@ void print_json(std::ostream& out, const ExplainSettings& st, const Explanation&
   nlohmann::ordered_json absent = nlohmann::ordered_json::array();
   for (const AbsentRecord& a : e.absent) {
     if (!sel.key_wanted(a.key) || !sel.lines_wanted(a.lines)) continue;
-    absent.push_back({{"key", cp1252_to_utf8(a.key)}, {"occurrence", a.occurrence}, {"lines", lines_json(a.lines)}});
+    absent.push_back({{"key", cp1252_to_utf8(a.key)},
+                      {"occurrence", a.occurrence},
+                      {"lines", lines_json(a.lines)}});
   }
   nlohmann::ordered_json failing = nlohmann::ordered_json::array();
   for (const int l : e.failing_lines) {
@@ -151,8 +167,8 @@ int run_explain(const ExplainSettings& st, std::ostream& out, std::ostream& err)
     print_text(out, e, deck_line_texts(bytes), sel);
   }
   if (!e.result.ok()) {
-    err << "qalt2morv: " << (e.result.status == Status::deck_unreadable ? "" : st.deck + ": ") << e.result.message
-        << '\n';
+    err << "qalt2morv: " << (e.result.status == Status::deck_unreadable ? "" : st.deck + ": ")
+        << e.result.message << '\n';
     return 1;
   }
   return 0;
@@ -162,13 +178,19 @@ int run_explain(const ExplainSettings& st, std::ostream& out, std::ostream& err)
 
 Command add_explain_command(CLI::App& app) {
   auto st = std::make_shared<ExplainSettings>();
-  CLI::App* sub = app.add_subcommand("explain", "Show the deck lines behind each record of a deck's keyword file.");
+  CLI::App* sub = app.add_subcommand(
+      "explain", "Show the deck lines behind each record of a deck's keyword file.");
   sub->add_option("deck", st->deck, "Deck file, or - for standard input")->required();
   sub->add_option("keys", st->keys, "Only the records of these keys");
-  sub->add_flag("--missing", st->missing, "Also the absent records and the lines that would bring them in");
-  sub->add_option("--line", st->line, "Only what deck line N is behind or would bring in")->check(CLI::Range(1, 1000));
-  sub->add_option("--format", st->format, "text or json")->check(CLI::IsMember({"text", "json"}))->capture_default_str();
-  return {sub, [st](std::ostream& out, std::ostream& err, bool) { return run_explain(*st, out, err); }};
+  sub->add_flag("--missing", st->missing,
+                "Also the absent records and the lines that would bring them in");
+  sub->add_option("--line", st->line, "Only what deck line N is behind or would bring in")
+      ->check(CLI::Range(1, 1000));
+  sub->add_option("--format", st->format, "text or json")
+      ->check(CLI::IsMember({"text", "json"}))
+      ->capture_default_str();
+  return {sub,
+          [st](std::ostream& out, std::ostream& err, bool) { return run_explain(*st, out, err); }};
 }
 
 }  // namespace qalt2morv::cli

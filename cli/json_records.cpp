@@ -10,10 +10,10 @@ namespace qalt2morv::cli {
 namespace {
 
 // Code page 1252 at 0x80 to 0x9F; the five holes of the code page stay as their C1 code points.
-constexpr std::uint16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr std::uint16_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 void append_utf8(std::string& out, std::uint32_t cp) {
   if (cp < 0x80) {
@@ -36,9 +36,12 @@ nlohmann::ordered_json number(const std::string& digits) {
 
 const char* kind_name(RecordKind kind) {
   switch (kind) {
-    case RecordKind::number: return "number";
-    case RecordKind::text: return "text";
-    case RecordKind::list: return "list";
+    case RecordKind::number:
+      return "number";
+    case RecordKind::text:
+      return "text";
+    case RecordKind::list:
+      return "list";
   }
   return "text";
 }
@@ -65,7 +68,8 @@ std::string cp1252_to_utf8(std::string_view bytes) {
 nlohmann::ordered_json records_json(std::string_view keyword_text) {
   nlohmann::ordered_json records = nlohmann::ordered_json::array();
   for (const Record& r : read_keyword_text(keyword_text)) {
-    nlohmann::ordered_json j = {{"key", cp1252_to_utf8(r.key)}, {"occurrence", r.occurrence}, {"kind", kind_name(r.kind)}};
+    nlohmann::ordered_json j = {
+        {"key", cp1252_to_utf8(r.key)}, {"occurrence", r.occurrence}, {"kind", kind_name(r.kind)}};
     if (r.kind == RecordKind::number) {
       j["value"] = number(r.value);
     } else if (r.kind == RecordKind::text) {

@@ -4,11 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
-
 #include <qalt2morv/convert.hpp>
 #include <qalt2morv/keyword_reader.hpp>
+#include <string>
+#include <string_view>
 
 namespace qalt2morv::fuzz {
 
@@ -30,7 +29,8 @@ bool is_real(std::string_view s) {
   if (!s.empty() && s.front() == '-') s.remove_prefix(1);
   const std::size_t point = s.find('.');
   if (point == std::string_view::npos) return false;
-  return all_digits(s.substr(0, point)) && s.size() - point - 1 == 6 && all_digits(s.substr(point + 1));
+  return all_digits(s.substr(0, point)) && s.size() - point - 1 == 6 &&
+         all_digits(s.substr(point + 1));
 }
 
 // A nonzero decimal integer without leading zeros: put_int never writes 0.
@@ -65,7 +65,8 @@ std::string entry_error(std::string_view line, bool* zero) {
   if (const std::size_t q = quoted_length(line); q > 0) {
     return line.substr(q) == ", " ? std::string() : "a text entry does not end with \", \"";
   }
-  if (line.size() < 2 || line.substr(line.size() - 2) != ", ") return "an entry does not end with \", \"";
+  if (line.size() < 2 || line.substr(line.size() - 2) != ", ")
+    return "an entry does not end with \", \"";
   const std::string_view value = line.substr(0, line.size() - 2);
   if (is_real(value) || is_nonzero_int(value)) return {};
   return "entry \"" + std::string(value) + "\" is neither a real with six decimals nor an integer";
@@ -83,7 +84,8 @@ std::string record_error(std::string_view line, std::int64_t* entries) {
   if (const std::size_t q = quoted_length(rest); q > 0) {
     return rest.substr(q) == ",0" ? std::string() : "a quoted text is not followed by \",0\"";
   }
-  if (!rest.empty() && rest.front() == '"') return "an unterminated quoted text, or a zero byte in it";
+  if (!rest.empty() && rest.front() == '"')
+    return "an unterminated quoted text, or a zero byte in it";
 
   const std::size_t second = rest.find(',');
   if (second == std::string_view::npos) return "fewer than three fields";
@@ -99,15 +101,17 @@ std::string record_error(std::string_view line, std::int64_t* entries) {
   }
   if (last != "0") return "the third field is \"" + std::string(last) + "\", not 0";
   if (is_real(value) || is_nonzero_int(value)) return {};
-  return "value \"" + std::string(value) + "\" is neither a real with six decimals nor a nonzero integer";
+  return "value \"" + std::string(value) +
+         "\" is neither a real with six decimals nor a nonzero integer";
 }
 
 }  // namespace
 
 std::string keyword_file_shape_error(std::string_view keyword_text) {
-  if (!keyword_text.empty() && keyword_text.back() != '\n') return "the keyword text does not end with a line end";
-  std::int64_t pending = 0;   // entry lines still owed to the last list header
-  bool last_zero = false;     // the last entry line read was the zero entry
+  if (!keyword_text.empty() && keyword_text.back() != '\n')
+    return "the keyword text does not end with a line end";
+  std::int64_t pending = 0;  // entry lines still owed to the last list header
+  bool last_zero = false;    // the last entry line read was the zero entry
   std::size_t number = 0;
   std::size_t start = 0;
   while (start < keyword_text.size()) {
@@ -125,7 +129,9 @@ std::string keyword_file_shape_error(std::string_view keyword_text) {
     }
     if (!cause.empty()) return "keyword line " + std::to_string(number) + ": " + cause;
   }
-  if (pending > 0) return "the keyword text ends " + std::to_string(pending) + " entry lines short of its last list";
+  if (pending > 0)
+    return "the keyword text ends " + std::to_string(pending) +
+           " entry lines short of its last list";
   return {};
 }
 
@@ -168,7 +174,8 @@ std::string reader_round_trip_error(std::string_view keyword_text) {
   std::string joined;
   for (const Record& r : read_keyword_text(keyword_text)) {
     joined += r.text;
-    if (r.kind == RecordKind::list && r.values.empty()) return "the reader found a list without entries: " + r.key;
+    if (r.kind == RecordKind::list && r.values.empty())
+      return "the reader found a list without entries: " + r.key;
   }
   if (joined != keyword_text) return "the reader's record texts do not join into the keyword text";
   return {};
@@ -186,7 +193,8 @@ std::string conversion_error(std::string_view deck_bytes) {
     if (!keywords.empty()) return "status 1501 with keyword text left behind";
     if (r.message.empty()) return "status 1501 without a message";
     if (r.message.starts_with("record ")) {
-      if (r.line != 0) return "a record message with deck line " + std::to_string(r.line) + ": " + r.message;
+      if (r.line != 0)
+        return "a record message with deck line " + std::to_string(r.line) + ": " + r.message;
     } else {
       const int line = named_line(r.message);
       if (line < 1 || line > 1000) return "a 1501 message that names no deck line: " + r.message;
@@ -220,7 +228,8 @@ std::string conversion_error(std::string_view deck_bytes) {
   std::string crlf;
   const ConvertResult r3 = convert_text(deck_bytes, crlf, ConvertOptions{LineEnding::crlf});
   if (r3.status != r.status || r3.message != r.message) {
-    return "CRLF line ends changed the status or message: " + status_name(r3.status) + " " + r3.message;
+    return "CRLF line ends changed the status or message: " + status_name(r3.status) + " " +
+           r3.message;
   }
   if (crlf != with_crlf(keywords)) return "CRLF keyword text is not the LF text with \"\\r\\n\"";
   return {};

@@ -2,11 +2,10 @@
 // each way a keyword line can be broken; otherwise the fuzzer would miss what it looks for.
 #include "keyword_file_shape.hpp"
 
-#include <string>
-
 #include <gtest/gtest.h>
 
 #include <qalt2morv/convert.hpp>
+#include <string>
 
 #include "support/test_files.hpp"
 
@@ -56,12 +55,14 @@ const ShapeCase kShapeCases[] = {
     {"header with a negative count", "NozLocA-O,0,-1\n1.000000, \n", "at least 1"},
     {"list one entry short", "NozLocA-O,0,2\n1.000000, \n", "short of its last list"},
     {"list one entry long", "NozLocA-O,0,1\n1.000000, \n2.000000, \n", "keyword line 3"},
-    {"list ending with the zero entry", "NozLocA-O,0,2\n1.000000, \n , \n", "ends with the zero entry"},
+    {"list ending with the zero entry", "NozLocA-O,0,2\n1.000000, \n , \n",
+     "ends with the zero entry"},
     {"entry without its blank", "NozLocA-O,0,1\n1.000000,\n", "does not end with"},
     {"nan entry", "NozLocA-O,0,1\nnan, \n", "neither a real"},
     {"zero entry without blanks", "NozLocA-O,0,2\n,\n1.000000, \n", "does not end with"},
     {"text entry without its blank", "Names,0,1\n\"A\",\n", "text entry"},
-    {"record where an entry belongs", "NozLocA-O,0,2\n1.000000, \nBafNum,6.000000,0\n", "does not end with"},
+    {"record where an entry belongs", "NozLocA-O,0,2\n1.000000, \nBafNum,6.000000,0\n",
+     "does not end with"},
 };
 
 TEST(KeywordFileShape, AcceptsTheWriterShapesAndRejectsBrokenLines) {
@@ -76,7 +77,8 @@ TEST(KeywordFileShape, AcceptsTheWriterShapesAndRejectsBrokenLines) {
 }
 
 TEST(KeywordFileShape, NamesTheBrokenLine) {
-  EXPECT_EQ(keyword_file_shape_error("TempInSS,1.000000,0\nTempOutSS,nan,0\n").substr(0, 15), "keyword line 2:");
+  EXPECT_EQ(keyword_file_shape_error("TempInSS,1.000000,0\nTempOutSS,nan,0\n").substr(0, 15),
+            "keyword line 2:");
 }
 
 using qalt2morv::testing::read_file;

@@ -12,11 +12,11 @@
 namespace qalt2morv {
 
 enum class Status : std::int32_t {
-  ok = 0,                 // converted
-  deck_unreadable = 1500, // the deck is missing, a directory, or cannot be read
-  deck_malformed = 1501,  // a deck field breaks its edit rule, or a value overflows
-  output_failed = 1502,   // the keyword file cannot be opened or written
-  internal_error = 1503,  // out of memory or another internal failure
+  ok = 0,                  // converted
+  deck_unreadable = 1500,  // the deck is missing, a directory, or cannot be read
+  deck_malformed = 1501,   // a deck field breaks its edit rule, or a value overflows
+  output_failed = 1502,    // the keyword file cannot be opened or written
+  internal_error = 1503,   // out of memory or another internal failure
 };
 
 // The fixed sentence for a status.

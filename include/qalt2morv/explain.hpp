@@ -18,9 +18,9 @@ namespace qalt2morv {
 
 struct ExplainedRecord {
   std::string key;
-  int occurrence = 1;       // counted from 1 per key, in keyword-file order
-  std::string text;         // header plus entry lines, with their line ends
-  std::vector<int> lines;   // the deck lines behind it, ascending
+  int occurrence = 1;      // counted from 1 per key, in keyword-file order
+  std::string text;        // header plus entry lines, with their line ends
+  std::vector<int> lines;  // the deck lines behind it, ascending
 };
 
 struct AbsentRecord {
@@ -30,12 +30,12 @@ struct AbsentRecord {
 };
 
 struct Explanation {
-  ConvertResult result;                 // the conversion of the deck as given
-  std::string keyword_text;             // its keyword file (empty after a failure)
-  int deck_lines = 0;                   // the deck's line count, as the loader counts
-  std::vector<ExplainedRecord> records; // in keyword-file order
-  std::vector<AbsentRecord> absent;     // by key, then occurrence
-  std::vector<int> failing_lines;       // ascending
+  ConvertResult result;                  // the conversion of the deck as given
+  std::string keyword_text;              // its keyword file (empty after a failure)
+  int deck_lines = 0;                    // the deck's line count, as the loader counts
+  std::vector<ExplainedRecord> records;  // in keyword-file order
+  std::vector<AbsentRecord> absent;      // by key, then occurrence
+  std::vector<int> failing_lines;        // ascending
 };
 
 // Explains deck bytes held in memory. After a failure of the deck as given, result says why

@@ -56,8 +56,8 @@ py::tuple to_python(const Outcome& o) {
   for (const qalt2morv::ConversionNote& n : o.result.notes) {
     notes.append(py::make_tuple(n.line, py::bytes(n.found), py::bytes(n.expected)));
   }
-  return py::make_tuple(static_cast<int>(o.result.status), py::bytes(o.result.message), o.result.line,
-                        py::bytes(o.keywords), std::move(notes));
+  return py::make_tuple(static_cast<int>(o.result.status), py::bytes(o.result.message),
+                        o.result.line, py::bytes(o.keywords), std::move(notes));
 }
 
 std::string_view view_of(const py::bytes& data) {
@@ -68,11 +68,13 @@ std::string_view view_of(const py::bytes& data) {
 }
 
 py::tuple convert_bytes(const py::bytes& deck, bool crlf) {
-  const std::string_view bytes = view_of(deck);  // the bytes object is immutable and held by the caller
+  const std::string_view bytes =
+      view_of(deck);  // the bytes object is immutable and held by the caller
   Outcome o;
   {
     py::gil_scoped_release unlocked;
-    o = guarded([&](std::string& out) { return qalt2morv::convert_text(bytes, out, options_for(crlf)); });
+    o = guarded(
+        [&](std::string& out) { return qalt2morv::convert_text(bytes, out, options_for(crlf)); });
   }
   return to_python(o);
 }
@@ -81,7 +83,9 @@ py::tuple convert_path(std::string deck_path, bool crlf) {
   Outcome o;
   {
     py::gil_scoped_release unlocked;
-    o = guarded([&](std::string& out) { return qalt2morv::convert_file_to_text(deck_path, out, options_for(crlf)); });
+    o = guarded([&](std::string& out) {
+      return qalt2morv::convert_file_to_text(deck_path, out, options_for(crlf));
+    });
   }
   return to_python(o);
 }
@@ -90,7 +94,9 @@ py::tuple convert_file(std::string deck_path, std::string output_path, bool crlf
   Outcome o;
   {
     py::gil_scoped_release unlocked;
-    o = guarded([&](std::string&) { return qalt2morv::convert_file(deck_path, output_path, options_for(crlf)); });
+    o = guarded([&](std::string&) {
+      return qalt2morv::convert_file(deck_path, output_path, options_for(crlf));
+    });
   }
   return to_python(o);
 }
@@ -109,7 +115,8 @@ py::list convert_paths(std::vector<std::string> deck_paths, int jobs, bool crlf)
         });
       }
     };
-    const std::size_t workers = std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), deck_paths.size());
+    const std::size_t workers =
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), deck_paths.size());
     {
       std::vector<std::jthread> threads;
       try {
@@ -147,8 +154,8 @@ py::list read_records(const py::bytes& keyword_text) {
         entries.append(py::make_tuple(py::bytes(value), quoted));
       }
     }
-    result.append(py::make_tuple(py::bytes(r.key), r.occurrence, static_cast<int>(r.kind), py::bytes(r.value),
-                                 std::move(entries)));
+    result.append(py::make_tuple(py::bytes(r.key), r.occurrence, static_cast<int>(r.kind),
+                                 py::bytes(r.value), std::move(entries)));
   }
   return result;
 }
@@ -177,7 +184,8 @@ py::tuple explain_with(Explain explain) {
     absent.append(py::make_tuple(py::bytes(r.key), r.occurrence, r.lines));
   }
   Outcome o{std::move(e.result), std::move(e.keyword_text)};
-  return py::make_tuple(to_python(o), e.deck_lines, std::move(records), std::move(absent), e.failing_lines);
+  return py::make_tuple(to_python(o), e.deck_lines, std::move(records), std::move(absent),
+                        e.failing_lines);
 }
 
 py::tuple explain_bytes(const py::bytes& deck, bool crlf) {
@@ -196,7 +204,8 @@ PYBIND11_MODULE(_native, m) {
   m.attr("version") = QALT2MORV_VERSION;
   m.def("convert_bytes", &convert_bytes, py::arg("deck"), py::arg("crlf"));
   m.def("convert_path", &convert_path, py::arg("deck_path"), py::arg("crlf"));
-  m.def("convert_file", &convert_file, py::arg("deck_path"), py::arg("output_path"), py::arg("crlf"));
+  m.def("convert_file", &convert_file, py::arg("deck_path"), py::arg("output_path"),
+        py::arg("crlf"));
   m.def("explain_bytes", &explain_bytes, py::arg("deck"), py::arg("crlf"));
   m.def("explain_path", &explain_path, py::arg("deck_path"), py::arg("crlf"));
   m.def("read_records", &read_records, py::arg("keyword_text"));

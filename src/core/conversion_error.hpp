@@ -13,9 +13,14 @@ namespace qalt2morv {
 // its column within the field.
 class DeckFieldError : public std::exception {
  public:
-  DeckFieldError(int line, std::string text, std::string cause, int column = 0, std::string culprit = {})
-      : line_(line), column_(column), text_(std::move(text)), cause_(std::move(cause)),
-        culprit_(std::move(culprit)), message_(message(0)) {}
+  DeckFieldError(int line, std::string text, std::string cause, int column = 0,
+                 std::string culprit = {})
+      : line_(line),
+        column_(column),
+        text_(std::move(text)),
+        cause_(std::move(cause)),
+        culprit_(std::move(culprit)),
+        message_(message(0)) {}
   int line() const noexcept { return line_; }
   int column() const noexcept { return column_; }
   const std::string& text() const noexcept { return text_; }

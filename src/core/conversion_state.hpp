@@ -33,9 +33,9 @@ using DeckLine = std::array<char, kDeckColumns>;
 // Something the deck held that the conversion did not recognise. Never an error: the code
 // concerned keeps its value; the note tells the user why a record is missing.
 struct Note {
-  int line = 0;           // deck line
-  std::string found;      // the text found (trailing blanks dropped)
-  std::string expected;   // what the line may hold
+  int line = 0;          // deck line
+  std::string found;     // the text found (trailing blanks dropped)
+  std::string expected;  // what the line may hold
 };
 
 // One slot of the fifteen-slot nozzle table (A to O).
@@ -48,7 +48,7 @@ struct NozzleSlot {
 
 // One slot of the vapour-belt dome table (A to C).
 struct DomeSlot {
-  float type = 0.0f;               // 4 vapour belt, 0 empty
+  float type = 0.0f;  // 4 vapour belt, 0 empty
   float cylinder_material = 0.0f;
   float material = 0.0f;
   float diameter = 0.0f;
@@ -73,62 +73,62 @@ struct ConversionState {
 
   // ---- Deck lines 1 to 132 ----
   Text80 reserved_2, reserved_3;
-  Text40 program_mode_word;      // 13
-  Text40 flow_arrangement_word;  // 14
-  Text40 tube_type_word;         // 17
-  Text40 exchanger_type_word;    // 19
+  Text40 program_mode_word;             // 13
+  Text40 flow_arrangement_word;         // 14
+  Text40 tube_type_word;                // 17
+  Text40 exchanger_type_word;           // 19
   std::int64_t shells_in_parallel = 0;  // 20
   std::int64_t shells_in_series = 0;    // 21
   std::int64_t reserved_22 = 0;
   float reserved_23 = 0, reserved_24 = 0, reserved_25 = 0, reserved_26 = 0;
   Text40 impingement_word;  // 27
   float reserved_28 = 0, reserved_29 = 0, reserved_30 = 0;
-  float baffle_cut = 0;               // 31, replaced by the derived first cut
-  float baffle_spacing = 0;           // 32 central spacing
-  float inlet_baffle_spacing = 0;     // 33
-  float outlet_baffle_spacing = 0;    // 34
-  float baffle_cut_angle = 0;         // 35
-  Text40 baffle_type_word;            // 36
-  float baffle_thickness = 0;         // 37
+  float baffle_cut = 0;                 // 31, replaced by the derived first cut
+  float baffle_spacing = 0;             // 32 central spacing
+  float inlet_baffle_spacing = 0;       // 33
+  float outlet_baffle_spacing = 0;      // 34
+  float baffle_cut_angle = 0;           // 35
+  Text40 baffle_type_word;              // 36
+  float baffle_thickness = 0;           // 37
   std::int64_t baffle_space_count = 0;  // 38
   std::int64_t tube_pass_count = 0;     // 39
-  float tube_od = 0;                  // 40
+  float tube_od = 0;                    // 40
   float reserved_41 = 0;
-  float tube_layout_angle = 0;        // 42
-  float tube_pitch = 0;               // 43
+  float tube_layout_angle = 0;  // 42
+  float tube_pitch = 0;         // 43
   float reserved_44 = 0;
   std::int64_t tube_material_index = 0;  // 45
-  float tube_count = 0;               // 46
+  float tube_count = 0;                  // 46
   float reserved_47 = 0, reserved_48 = 0;
-  float fin_density = 0;              // 49
-  float fin_height = 0;               // 50
-  float fin_thickness = 0;            // 51
+  float fin_density = 0;    // 49
+  float fin_height = 0;     // 50
+  float fin_thickness = 0;  // 51
   Text40 reserved_52;
   float tube_length = 0;                   // 53, tolerant form
   float tube_length_strict = 0;            // 53, real-field form
   float effective_tube_length = 0;         // 54, tolerant form
   float effective_tube_length_strict = 0;  // 54, real-field form
-  float shell_inlet_nozzle_id = 0;    // 55
-  float shell_outlet_nozzle_id = 0;   // 56
+  float shell_inlet_nozzle_id = 0;         // 55
+  float shell_outlet_nozzle_id = 0;        // 56
   float reserved_57 = 0;
-  float tube_field_distance_1 = 0;    // 58
-  float tube_field_distance_2 = 0;    // 59
+  float tube_field_distance_1 = 0;  // 58
+  float tube_field_distance_2 = 0;  // 59
   std::array<float, 3> reserved_60_to_62{};
-  float shell_flow_rate = 0;          // 63
-  float tube_flow_rate = 0;           // 64
-  float shell_quantity_a_in = 0;      // 65
-  float tube_quantity_a_in = 0;       // 66
-  float shell_quantity_a_out = 0;     // 67
-  float tube_quantity_a_out = 0;      // 68
-  float shell_quantity_b_in = 0;      // 69
-  float tube_quantity_b_in = 0;       // 70
-  float shell_quantity_b_out = 0;     // 71
-  float tube_quantity_b_out = 0;      // 72
+  float shell_flow_rate = 0;       // 63
+  float tube_flow_rate = 0;        // 64
+  float shell_quantity_a_in = 0;   // 65
+  float tube_quantity_a_in = 0;    // 66
+  float shell_quantity_a_out = 0;  // 67
+  float tube_quantity_a_out = 0;   // 68
+  float shell_quantity_b_in = 0;   // 69
+  float tube_quantity_b_in = 0;    // 70
+  float shell_quantity_b_out = 0;  // 71
+  float tube_quantity_b_out = 0;   // 72
   std::array<float, 36> reserved_97_to_132{};
 
-  float program_mode = 0;              // 1 design, 2 rating, 3 simulation
-  float flow_arrangement_code = 0;     // 1 counter-current, 2 co-current
-  float tube_type_code = 0;            // 1 plain, 2 finned, 3 high-fin, 4 stud-finned
+  float program_mode = 0;           // 1 design, 2 rating, 3 simulation
+  float flow_arrangement_code = 0;  // 1 counter-current, 2 co-current
+  float tube_type_code = 0;         // 1 plain, 2 finned, 3 high-fin, 4 stud-finned
   float front_head_code = 0;
   float shell_type_code = 0;
   float rear_head_code = 0;
@@ -140,44 +140,44 @@ struct ConversionState {
   float tube_material_code = 0;
 
   // ---- Process conditions, deck lines 133 to 214 ----
-  float shell_inlet_pressure = 0;          // 133
-  float tube_inlet_pressure = 0;           // 134
-  float shell_allowed_pressure_drop = 0;   // 141
-  float tube_allowed_pressure_drop = 0;    // 142
+  float shell_inlet_pressure = 0;         // 133
+  float tube_inlet_pressure = 0;          // 134
+  float shell_allowed_pressure_drop = 0;  // 141
+  float tube_allowed_pressure_drop = 0;   // 142
   float reserved_148 = 0, reserved_149 = 0;
-  float shell_inlet_temperature = 0;       // 150
-  float shell_outlet_temperature = 0;      // 151
-  float tube_inlet_temperature = 0;        // 152
-  float tube_outlet_temperature = 0;       // 153
+  float shell_inlet_temperature = 0;   // 150
+  float shell_outlet_temperature = 0;  // 151
+  float tube_inlet_temperature = 0;    // 152
+  float tube_outlet_temperature = 0;   // 153
   float reserved_154 = 0;
-  float shell_metal_temperature = 0;       // 155
+  float shell_metal_temperature = 0;  // 155
   float reserved_156 = 0;
-  float tube_metal_temperature = 0;        // 157
+  float tube_metal_temperature = 0;  // 157
   float reserved_159 = 0;
-  float shell_film_coefficient = 0;        // 166
-  float tube_film_coefficient = 0;         // 168
-  float shell_fouling_resistance = 0;      // 171
-  float tube_fouling_resistance = 0;       // 173
+  float shell_film_coefficient = 0;    // 166
+  float tube_film_coefficient = 0;     // 168
+  float shell_fouling_resistance = 0;  // 171
+  float tube_fouling_resistance = 0;   // 173
   float reserved_208 = 0;
-  float orientation_angle = 0;             // 214
-  float position_code = 0;                 // 1 horizontal, 2 vertical, 0 otherwise
+  float orientation_angle = 0;  // 214
+  float position_code = 0;      // 1 horizontal, 2 vertical, 0 otherwise
 
   // ---- Design conditions and shell construction, deck lines 226 to 250 ----
-  std::int64_t fans_per_bay = 0;          // 226
-  float fan_diameter = 0;                 // 227
-  float tube_wall_thickness = 0;          // 230
-  float shell_design_pressure = 0;        // 231
-  float tube_design_pressure = 0;         // 232
-  float shell_design_temperature = 0;     // 233
-  float tube_design_temperature = 0;      // 234
-  Text40 tube_nozzle_form;                // 235
-  float otl_diameter = 0;                 // 236
-  Text40 double_tubesheet;                // 237
+  std::int64_t fans_per_bay = 0;       // 226
+  float fan_diameter = 0;              // 227
+  float tube_wall_thickness = 0;       // 230
+  float shell_design_pressure = 0;     // 231
+  float tube_design_pressure = 0;      // 232
+  float shell_design_temperature = 0;  // 233
+  float tube_design_temperature = 0;   // 234
+  Text40 tube_nozzle_form;             // 235
+  float otl_diameter = 0;              // 236
+  Text40 double_tubesheet;             // 237
   Text40 reserved_238;
-  Text40 expansion_joint;                 // 239
+  Text40 expansion_joint;  // 239
   float reserved_245 = 0;
-  std::int64_t hot_fluid_side = 0;        // 247
-  float shell_diameter = 0;               // 248
+  std::int64_t hot_fluid_side = 0;  // 247
+  float shell_diameter = 0;         // 248
   std::int64_t reserved_249 = 0;
   float reserved_250 = 0;
 
@@ -212,10 +212,10 @@ struct ConversionState {
   float tube_inlet_nozzle_id = 0;         // 279
   float tube_outlet_nozzle_id = 0;        // 280
   float reserved_281 = 0;
-  float tube_split_outlet_id = 0;         // 282
-  float shell_split_outlet_id = 0;        // 283
-  float belt_clearance_2 = 0;             // 284
-  float belt_length_2 = 0;                // 285
+  float tube_split_outlet_id = 0;   // 282
+  float shell_split_outlet_id = 0;  // 283
+  float belt_clearance_2 = 0;       // 284
+  float belt_length_2 = 0;          // 285
 
   std::array<float, 2> belt_impingement_types{};
   std::array<float, 2> belt_slot_areas{};
@@ -237,21 +237,21 @@ struct ConversionState {
   std::int64_t tube_outlet_nozzle_count_int = 0;   // 454
   std::int64_t u_tube_nozzle_code = 0;             // 478
   Text40 reserved_479;
-  Text40 fan_draft;                                // 480
+  Text40 fan_draft;  // 480
   float reserved_483 = 0, reserved_484 = 0;
-  std::int64_t tube_rows = 0;                      // 485
-  std::int64_t odd_row_tubes = 0;                  // 486
-  std::int64_t even_row_tubes = 0;                 // 487
-  std::int64_t nozzle_end_code = 0;                // 488
-  std::int64_t bundles_in_parallel = 0;            // 489
-  std::int64_t bays_in_parallel = 0;               // 490
+  std::int64_t tube_rows = 0;            // 485
+  std::int64_t odd_row_tubes = 0;        // 486
+  std::int64_t even_row_tubes = 0;       // 487
+  std::int64_t nozzle_end_code = 0;      // 488
+  std::int64_t bundles_in_parallel = 0;  // 489
+  std::int64_t bays_in_parallel = 0;     // 490
   Text40 reserved_491, reserved_492, reserved_493;
-  float cut_distance_1 = 0;                        // 494
-  float cut_distance_2 = 0;                        // 495
-  float cut_distance_3 = 0;                        // 496
-  Text40 u_bend_baffle;                            // 497
+  float cut_distance_1 = 0;  // 494
+  float cut_distance_2 = 0;  // 495
+  float cut_distance_3 = 0;  // 496
+  Text40 u_bend_baffle;      // 497
   Text40 reserved_498;
-  float orientation_code = 0;                      // 499
+  float orientation_code = 0;  // 499
 
   float shell_inlet_nozzle_count = 0;
   float shell_outlet_nozzle_count = 0;

@@ -76,7 +76,8 @@ struct RecordRow {
 // Writes the rows in table order; a row whose condition fails writes nothing, and the
 // writer's own skip rules (zero scalar, blank-led text, all-zero list) still apply.
 template <class Source>
-void write_records(std::span<const RecordRow<Source>> rows, const Source& source, KeywordWriter& out) {
+void write_records(std::span<const RecordRow<Source>> rows, const Source& source,
+                   KeywordWriter& out) {
   using Operation = typename RecordRow<Source>::Operation;
   for (const RecordRow<Source>& row : rows) {
     if (row.condition != nullptr && !row.condition(source)) continue;

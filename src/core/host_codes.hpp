@@ -72,8 +72,8 @@ constexpr float kInlet = 1.0f;
 constexpr float kOutlet = 2.0f;
 constexpr float kSeparateOutlet = 5.0f;
 }  // namespace nozzle_function
-constexpr float kVapourBeltDome = 4.0f;          // "NozDomType"
-constexpr float kImpingementVapourBelt = 3.0f;   // impingement type of a belted nozzle
+constexpr float kVapourBeltDome = 4.0f;         // "NozDomType"
+constexpr float kImpingementVapourBelt = 3.0f;  // impingement type of a belted nozzle
 
 // Where a nozzle sits along the exchanger ("NozLocA-O"). 2.5 to 7.5 run along the shell in
 // proportion; the named points are those the rules place nozzles at.
@@ -84,10 +84,10 @@ constexpr float kShellStart = 2.5f;
 constexpr float kNearFrontTubesheet = 3.0f;
 constexpr float kMidShell = 5.0f;
 constexpr float kNearRearTubesheet = 7.0f;
-constexpr float kOverUBends = 7.5f;         // out over the U-bends of a U-tube bundle
+constexpr float kOverUBends = 7.5f;  // out over the U-bends of a U-tube bundle
 constexpr float kShellEnd = 7.5f;
-constexpr float kRearEndCylinder = 8.0f;    // radial, on the rear head or shell cover cylinder
-constexpr float kRearEndAxial = 9.0f;       // on the rear end, along the axis
+constexpr float kRearEndCylinder = 8.0f;  // radial, on the rear head or shell cover cylinder
+constexpr float kRearEndAxial = 9.0f;     // on the rear end, along the axis
 }  // namespace location
 
 // The angle of a nozzle around the shell ("NozOriAngA-O"), seen from the front head.
@@ -119,9 +119,10 @@ constexpr float kRotatedCut = 3.0f;
 
 // What a stream carries at its inlet, from flow quantities A and B (deck lines 65, 66, 69, 70).
 namespace phase {
-constexpr float kNoQuantityA = 1.0f;   // quantity A is 0 at the inlet
+constexpr float kNoQuantityA = 1.0f;  // quantity A is 0 at the inlet
 constexpr float kSomeQuantityA = 2.0f;
-constexpr float kMostlyQuantityA = 3.0f;  // quantity A exceeds quantity B: a condensing or boiling stream
+constexpr float kMostlyQuantityA =
+    3.0f;  // quantity A exceeds quantity B: a condensing or boiling stream
 }  // namespace phase
 
 // Which side carries the hot fluid (deck line 247, "LocFluidHS").

@@ -36,7 +36,8 @@ constexpr char kDigitPairs[] =
 std::size_t format_fixed(char* buf, std::size_t size, float value) {
   const double magnitude = std::fabs(static_cast<double>(value));
   if (!(magnitude < 1e9)) {
-    const auto r = std::to_chars(buf, buf + size, static_cast<double>(value), std::chars_format::fixed, 6);
+    const auto r =
+        std::to_chars(buf, buf + size, static_cast<double>(value), std::chars_format::fixed, 6);
     return static_cast<std::size_t>(r.ptr - buf);
   }
   const double scaled = magnitude * 1e6;
@@ -51,7 +52,8 @@ std::size_t format_fixed(char* buf, std::size_t size, float value) {
   if (std::signbit(value)) buf[len++] = '-';
   // Integer digits written in place from the last one; then the six decimals, two at a time.
   std::size_t whole_digits = 1;
-  for (std::uint32_t rest_of_whole = whole; rest_of_whole >= 10; rest_of_whole /= 10) ++whole_digits;
+  for (std::uint32_t rest_of_whole = whole; rest_of_whole >= 10; rest_of_whole /= 10)
+    ++whole_digits;
   len += whole_digits;
   for (std::size_t i = len; i-- > len - whole_digits;) {
     buf[i] = static_cast<char>('0' + whole % 10);
@@ -78,19 +80,27 @@ std::size_t text_length(const char* text, std::size_t length) {
 
 const char* severity_word(int severity) {
   switch (severity) {
-    case 1: return "Warning";
-    case 2: return "Limit";
-    case 3: return "Error";
-    case 4: return "Suggestion";
-    case 5: return "Note";
-    default: return nullptr;
+    case 1:
+      return "Warning";
+    case 2:
+      return "Limit";
+    case 3:
+      return "Error";
+    case 4:
+      return "Suggestion";
+    case 5:
+      return "Note";
+    default:
+      return nullptr;
   }
 }
 
 }  // namespace
 
 KeywordWriter::KeywordWriter(LineEnding line_end)
-    : line_end_(line_end == LineEnding::platform ? platform_line_end() : line_end) { out_.reserve(8192); }
+    : line_end_(line_end == LineEnding::platform ? platform_line_end() : line_end) {
+  out_.reserve(8192);
+}
 
 void KeywordWriter::end_line() {
   if (line_end_ == LineEnding::crlf) out_ += '\r';
@@ -197,7 +207,8 @@ std::size_t present_prefix(std::span<const T> values) {
 // A trimmed list: header with the entries up to the last present one, absent entries before
 // it as the zero line, present ones as write_entry writes them.
 template <typename T, typename WriteEntry>
-void KeywordWriter::put_trimmed(std::string_view key, std::span<const T> values, WriteEntry write_entry) {
+void KeywordWriter::put_trimmed(std::string_view key, std::span<const T> values,
+                                WriteEntry write_entry) {
   const std::size_t n = present_prefix(values);
   if (n == 0) return;
   append_list_header(key, static_cast<std::int64_t>(n));
@@ -234,7 +245,8 @@ void KeywordWriter::put_long_list(std::string_view key, std::span<const std::int
   });
 }
 
-void KeywordWriter::put_text_list(std::string_view key, const char* texts, std::size_t width, int count) {
+void KeywordWriter::put_text_list(std::string_view key, const char* texts, std::size_t width,
+                                  int count) {
   std::size_t n = 0;
   for (int i = 0; i < count; ++i) {
     const char first = texts[static_cast<std::size_t>(i) * width];
@@ -277,8 +289,8 @@ void KeywordWriter::put_int_array(std::string_view key, std::span<const std::int
   }
 }
 
-void KeywordWriter::put_message(int number, int severity, float real_a, std::int32_t int_a, float real_b,
-                                std::int32_t int_b, std::int32_t int_c) {
+void KeywordWriter::put_message(int number, int severity, float real_a, std::int32_t int_a,
+                                float real_b, std::int32_t int_b, std::int32_t int_c) {
   char buf[kMessageBufferSize];
   const std::size_t n = format_message(buf, number, severity, real_a, int_a, real_b, int_b, int_c);
   if (n == 0) return;
@@ -314,8 +326,9 @@ std::size_t format_message(char* buffer, int number, int severity, float real_a,
   a[format_fixed(a, sizeof a - 1, real_a)] = '\0';
   b[format_fixed(b, sizeof b - 1, real_b)] = '\0';
   // Integer c, the last argument, is printed second.
-  const int n = std::snprintf(buffer, kMessageBufferSize, "Message,%s;%4d;%2d;%s;%2d;%s;%2d,0\n", word, number,
-                              static_cast<int>(int_c), a, static_cast<int>(int_a), b, static_cast<int>(int_b));
+  const int n = std::snprintf(buffer, kMessageBufferSize, "Message,%s;%4d;%2d;%s;%2d;%s;%2d,0\n",
+                              word, number, static_cast<int>(int_c), a, static_cast<int>(int_a), b,
+                              static_cast<int>(int_b));
   return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 

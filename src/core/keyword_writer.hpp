@@ -37,14 +37,16 @@ class KeywordWriter {
 
   // Trimmed lists: written up to the last present entry; nothing when none is present.
   void put_real_list(std::string_view key, std::span<const float> values);
-  void put_real_tag_list(std::string_view key, std::span<const float> values, std::span<const char> tags);
+  void put_real_tag_list(std::string_view key, std::span<const float> values,
+                         std::span<const char> tags);
   void put_long_list(std::string_view key, std::span<const std::int64_t> values);
   // count texts of width characters each, stored one after another.
   void put_text_list(std::string_view key, const char* texts, std::size_t width, int count);
 
   // Untrimmed arrays: every entry written, zeros included; nothing when empty.
   void put_real_array(std::string_view key, std::span<const float> values);
-  void put_real_tag_array(std::string_view key, std::span<const float> values, std::span<const char> tags);
+  void put_real_tag_array(std::string_view key, std::span<const float> values,
+                          std::span<const char> tags);
   void put_int_array(std::string_view key, std::span<const std::int32_t> values);
 
   // A message line; nothing when the severity is not 1 to 5.

@@ -16,10 +16,11 @@ struct PipeRow {
 // Standard pipe sizes, searched in this order. The 8-inch row carries 8.626 rather than
 // 8.625 so that an 8.625 inside diameter still lands on the 8-inch pipe.
 constexpr PipeRow kPipeRows[] = {
-    {1.315f, 1.0f},  {1.66f, 1.25f},  {1.9f, 1.5f},  {2.375f, 2.0f}, {2.875f, 2.5f}, {3.5f, 3.0f},
-    {4.0f, 3.5f},    {4.5f, 4.0f},    {5.563f, 5.0f}, {6.625f, 6.0f}, {8.626f, 8.0f}, {10.75f, 10.0f},
-    {12.75f, 12.0f}, {14.0f, 14.0f},  {16.0f, 16.0f}, {18.0f, 18.0f}, {20.0f, 20.0f}, {22.0f, 22.0f},
-    {24.0f, 24.0f},  {26.0f, 26.0f},  {28.0f, 28.0f}, {30.0f, 30.0f},
+    {1.315f, 1.0f}, {1.66f, 1.25f},  {1.9f, 1.5f},    {2.375f, 2.0f}, {2.875f, 2.5f},
+    {3.5f, 3.0f},   {4.0f, 3.5f},    {4.5f, 4.0f},    {5.563f, 5.0f}, {6.625f, 6.0f},
+    {8.626f, 8.0f}, {10.75f, 10.0f}, {12.75f, 12.0f}, {14.0f, 14.0f}, {16.0f, 16.0f},
+    {18.0f, 18.0f}, {20.0f, 20.0f},  {22.0f, 22.0f},  {24.0f, 24.0f}, {26.0f, 26.0f},
+    {28.0f, 28.0f}, {30.0f, 30.0f},
 };
 
 constexpr float kMillimetresPerInch = 25.4f;

@@ -8,7 +8,9 @@ namespace qalt2morv {
 
 namespace {
 
-[[maybe_unused]] const char* message_of(int result, const char* buffer) { return result == 0 ? buffer : nullptr; }
+[[maybe_unused]] const char* message_of(int result, const char* buffer) {
+  return result == 0 ? buffer : nullptr;
+}
 [[maybe_unused]] const char* message_of(const char* result, const char*) { return result; }
 
 }  // namespace

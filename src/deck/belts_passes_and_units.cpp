@@ -4,12 +4,12 @@
 #include <cmath>
 #include <limits>
 
-#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
+#include "core/numeric_helpers.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/field_kinds.hpp"
-#include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::deck {
 
@@ -25,7 +25,8 @@ bool second_nozzle_has_belt(const State& s) { return s.belt_nozzles == 2 || s.be
 void set_belt_impingement_types(State& s) {
   s.belt_impingement_types[0] = first_nozzle_has_belt(s) ? kImpingementVapourBelt : 0.0f;
   s.belt_impingement_types[1] = second_nozzle_has_belt(s) ? kImpingementVapourBelt : 0.0f;
-  if (s.belt_nozzles < 0 || s.belt_nozzles > 3) note_line(s, 251, kIntegerFieldColumns, "0 (no belt), 1, 2 or 3");
+  if (s.belt_nozzles < 0 || s.belt_nozzles > 3)
+    note_line(s, 251, kIntegerFieldColumns, "0 (no belt), 1, 2 or 3");
 }
 
 void set_first_belt(State& s) {
@@ -57,7 +58,8 @@ void set_pass_layout_type(State& s) {
   if (s.rear_head_code == rear_head::kU) s.pass_layout_type = 1.0f;
 
   if (s.pass_layout_style > 1) note_line(s, 256, kIntegerFieldColumns, "0 or 1");
-  if (s.pass_layout_variant < 0 || s.pass_layout_variant > 2) note_line(s, 257, kIntegerFieldColumns, "0, 1 or 2");
+  if (s.pass_layout_variant < 0 || s.pass_layout_variant > 2)
+    note_line(s, 257, kIntegerFieldColumns, "0, 1 or 2");
 }
 
 // Only the sign of this count matters later, so a huge real is clamped rather than cast
@@ -112,8 +114,9 @@ void derive_central_baffle_spacing(State& s) {
   if (!(std::fabs(s.inlet_baffle_spacing - s.outlet_baffle_spacing) < 0.01f)) return;
   const std::int64_t central_spaces = s.baffle_space_count - 2;
   if (central_spaces <= 0) return;
-  s.baffle_spacing = (s.effective_tube_length_scaled - s.inlet_baffle_spacing - s.outlet_baffle_spacing) /
-                     static_cast<float>(central_spaces);
+  s.baffle_spacing =
+      (s.effective_tube_length_scaled - s.inlet_baffle_spacing - s.outlet_baffle_spacing) /
+      static_cast<float>(central_spaces);
 }
 
 // An unbaffled shell still needs a spacing and a count for the host: a kettle counts the
@@ -121,7 +124,8 @@ void derive_central_baffle_spacing(State& s) {
 void derive_unbaffled_shell(State& s) {
   if (s.baffle_type_code != baffle_type::kNone) return;
   if (s.shell_type_code == shell_type::kK) {
-    if (s.baffle_spacing > 0.0f) s.baffle_count = std::trunc(s.tube_length_scaled / s.baffle_spacing - 1.0f);
+    if (s.baffle_spacing > 0.0f)
+      s.baffle_count = std::trunc(s.tube_length_scaled / s.baffle_spacing - 1.0f);
     return;
   }
   if (s.baffle_count <= 0.0f) s.baffle_count = static_cast<float>(s.support_count);
@@ -206,6 +210,8 @@ static_assert(!writes_records(kBeltsPassesAndUnits));
 
 }  // namespace
 
-void decode_belts_passes_and_units(ConversionState& s) { run_steps(kBeltsPassesAndUnits, s, nullptr); }
+void decode_belts_passes_and_units(ConversionState& s) {
+  run_steps(kBeltsPassesAndUnits, s, nullptr);
+}
 
 }  // namespace qalt2morv::deck

@@ -13,9 +13,9 @@
 #include <unistd.h>
 #endif
 
-#include "deck/deck_loader.hpp"
 #include "core/conversion_error.hpp"
 #include "core/system_message.hpp"
+#include "deck/deck_loader.hpp"
 
 namespace qalt2morv {
 
@@ -28,7 +28,8 @@ constexpr unsigned long long kMaxDeckBytes = 1ULL << 30;
 [[noreturn]] void throw_cannot_open(const char* path, int open_error) {
   std::error_code ec;
   const auto type = std::filesystem::status(path, ec).type();
-  if (type == std::filesystem::file_type::not_found) throw DeckUnreadable(std::string(path) + ": deck not found");
+  if (type == std::filesystem::file_type::not_found)
+    throw DeckUnreadable(std::string(path) + ": deck not found");
   if (type == std::filesystem::file_type::directory) {
     throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
   }
@@ -36,7 +37,8 @@ constexpr unsigned long long kMaxDeckBytes = 1ULL << 30;
 }
 
 [[noreturn]] void throw_read_error(const char* path, int read_error) {
-  if (read_error == EISDIR) throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
+  if (read_error == EISDIR)
+    throw DeckUnreadable(std::string(path) + ": is a directory, not a deck");
   throw DeckUnreadable(std::string(path) + ": read error in deck: " + system_message(read_error));
 }
 
@@ -102,7 +104,8 @@ void read_deck_file(const char* path, ConversionState& s) {
     if (!splitter.feed(buffer, n)) break;  // 1000 lines read: the rest is not needed
     total += n;
     if (total > kMaxDeckBytes) {
-      throw DeckUnreadable(std::string(path) + ": no end of the 1000th line within the first 1 GiB");
+      throw DeckUnreadable(std::string(path) +
+                           ": no end of the 1000th line within the first 1 GiB");
     }
   }
   splitter.finish();

@@ -30,7 +30,8 @@ void LineSplitter::end_line() {
   // A line of text is padded with blanks; an empty line is never written (it reads blank).
   const auto k = static_cast<std::size_t>(s_.line_count);
   if (s_.line_has_text[k] && column_ < kDeckColumns) {
-    std::memset(s_.lines[k].data() + column_, ' ', static_cast<std::size_t>(kDeckColumns - column_));
+    std::memset(s_.lines[k].data() + column_, ' ',
+                static_cast<std::size_t>(kDeckColumns - column_));
   }
   ++s_.line_count;
   column_ = 0;
@@ -124,10 +125,17 @@ void normalise_and_read_unit_letter(ConversionState& s) {
     s.unit_letter_text[i] = p + i < first.size() ? first[p + i] : ' ';
   }
   switch (s.unit_letter_text[0]) {
-    case 'U': s.unit_system = 1.0f; break;
-    case 'S': s.unit_system = 2.0f; break;
-    case 'M': s.unit_system = 3.0f; break;
-    default: break;  // no code: deck line 278 may supply one later
+    case 'U':
+      s.unit_system = 1.0f;
+      break;
+    case 'S':
+      s.unit_system = 2.0f;
+      break;
+    case 'M':
+      s.unit_system = 3.0f;
+      break;
+    default:
+      break;  // no code: deck line 278 may supply one later
   }
 }
 

@@ -22,7 +22,7 @@ enum class StepKind {
   tolerant_real,             // decoded whatever the line count
   tolerant_real_if_present,  // decoded only when the deck has the line
   rule,
-  record_rule,               // a rule that writes a record at once
+  record_rule,  // a rule that writes a record at once
 };
 
 struct DeckStep {

@@ -38,10 +38,9 @@ struct WordCode {
 constexpr WordCode kProgramModeWords[] = {{"DESIGN", program_mode::kDesign},
                                           {"RATING", program_mode::kRating},
                                           {"SIMULATION", program_mode::kSimulation}};
-constexpr WordCode kProgramModeOlderWords[] = {
-    {" Design", program_mode::kDesign},
-    {" Rating", program_mode::kRating},
-    {" Simulation", program_mode::kSimulation}};
+constexpr WordCode kProgramModeOlderWords[] = {{" Design", program_mode::kDesign},
+                                               {" Rating", program_mode::kRating},
+                                               {" Simulation", program_mode::kSimulation}};
 
 // Deck line 14.
 constexpr WordCode kFlowArrangementWords[] = {{"COUNTERCURRENT", flow_arrangement::kCounterCurrent},
@@ -49,8 +48,10 @@ constexpr WordCode kFlowArrangementWords[] = {{"COUNTERCURRENT", flow_arrangemen
 
 // Deck line 17: 1 plain, 2 finned (low fins included), 3 high-fin, 4 stud-finned.
 constexpr WordCode kTubeTypeWords[] = {
-    {"PLAIN", tube_type::kPlain},      {"FINNED", tube_type::kFinned},
-    {"Low-finned", tube_type::kFinned}, {"High-Fin", tube_type::kHighFin},
+    {"PLAIN", tube_type::kPlain},
+    {"FINNED", tube_type::kFinned},
+    {"Low-finned", tube_type::kFinned},
+    {"High-Fin", tube_type::kHighFin},
     {"Stud-finned", tube_type::kStudFinned},
 };
 
@@ -66,22 +67,26 @@ constexpr BaffleForm kBaffleForms[] = {
     {"SEGMENTAL", baffle_type::kSegmental, host_baffle_type::kSegmental, false},
     {"DOUBLE-SEGMENTAL", baffle_type::kDoubleSegmental, host_baffle_type::kDoubleSegmental, false},
     {"TRIPLE-SEGMENTAL", baffle_type::kTripleSegmental, host_baffle_type::kTripleSegmental, false},
-    {"NO-TUBES-IN-WINDOW SEGMENTAL", baffle_type::kSegmental, host_baffle_type::kNoTubesInWindow, true},
+    {"NO-TUBES-IN-WINDOW SEGMENTAL", baffle_type::kSegmental, host_baffle_type::kNoTubesInWindow,
+     true},
     {"ROD RING RODBAFFLE", baffle_type::kRod, host_baffle_type::kRod, false},
     {"PLATE RING RODBAFFLE", baffle_type::kRod, host_baffle_type::kRod, false},
     {"NONE", baffle_type::kNone, host_baffle_type::kNone, false},
 };
 
 // Deck line 480.
-constexpr WordCode kFanDraftWords[] = {{"FORCED", fan_draft::kForced}, {"INDUCED", fan_draft::kInduced}};
+constexpr WordCode kFanDraftWords[] = {{"FORCED", fan_draft::kForced},
+                                       {"INDUCED", fan_draft::kInduced}};
 
 // Deck line 19, the three-letter TEMA designation: front head, shell, rear head.
 struct LetterCode {
   char letter;
   float code;
 };
-constexpr LetterCode kFrontHeadLetters[] = {{'A', front_head::kA}, {'B', front_head::kB},
-                                            {'C', front_head::kC}, {'N', front_head::kN},
+constexpr LetterCode kFrontHeadLetters[] = {{'A', front_head::kA},
+                                            {'B', front_head::kB},
+                                            {'C', front_head::kC},
+                                            {'N', front_head::kN},
                                             {'D', front_head::kD}};
 constexpr LetterCode kShellLetters[] = {
     {'E', shell_type::kE}, {'L', shell_type::kE}, {'F', shell_type::kF}, {'G', shell_type::kG},

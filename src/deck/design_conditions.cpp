@@ -4,12 +4,12 @@
 #include <cmath>
 #include <string_view>
 
-#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
+#include "core/numeric_helpers.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
-#include "core/numeric_helpers.hpp"
 
 namespace qalt2morv::deck {
 
@@ -31,25 +31,29 @@ float default_design_temperature(float inlet, float outlet) {
 }
 
 void default_shell_design_pressure(State& s) {
-  if (s.shell_design_pressure == 0.0f) s.shell_design_pressure = default_design_pressure(s.shell_inlet_pressure);
+  if (s.shell_design_pressure == 0.0f)
+    s.shell_design_pressure = default_design_pressure(s.shell_inlet_pressure);
 }
 
 void default_tube_design_pressure(State& s) {
   // The air-cooler records want the tube-side value the deck gave, before any default.
   s.tube_design_pressure_as_given = s.tube_design_pressure;
-  if (s.tube_design_pressure == 0.0f) s.tube_design_pressure = default_design_pressure(s.tube_inlet_pressure);
+  if (s.tube_design_pressure == 0.0f)
+    s.tube_design_pressure = default_design_pressure(s.tube_inlet_pressure);
 }
 
 void default_shell_design_temperature(State& s) {
   if (s.shell_design_temperature == 0.0f) {
-    s.shell_design_temperature = default_design_temperature(s.shell_inlet_temperature, s.shell_outlet_temperature);
+    s.shell_design_temperature =
+        default_design_temperature(s.shell_inlet_temperature, s.shell_outlet_temperature);
   }
 }
 
 void default_tube_design_temperature(State& s) {
   s.tube_design_temperature_as_given = s.tube_design_temperature;
   if (s.tube_design_temperature == 0.0f) {
-    s.tube_design_temperature = default_design_temperature(s.tube_inlet_temperature, s.tube_outlet_temperature);
+    s.tube_design_temperature =
+        default_design_temperature(s.tube_inlet_temperature, s.tube_outlet_temperature);
   }
 }
 
@@ -63,11 +67,17 @@ bool yes_word(State& s, int line, const Text40& field, std::string_view word) {
   return false;
 }
 
-void set_axial_nozzle_flag(State& s) { s.axial_nozzle_flag = yes_word(s, 235, s.tube_nozzle_form, "AXIAL") ? kAxialNozzles : 0.0f; }
+void set_axial_nozzle_flag(State& s) {
+  s.axial_nozzle_flag = yes_word(s, 235, s.tube_nozzle_form, "AXIAL") ? kAxialNozzles : 0.0f;
+}
 
-void set_tubesheet_type(State& s) { s.tubesheet_type_code = yes_word(s, 237, s.double_tubesheet, "YES") ? choice::kYes : choice::kNo; }
+void set_tubesheet_type(State& s) {
+  s.tubesheet_type_code = yes_word(s, 237, s.double_tubesheet, "YES") ? choice::kYes : choice::kNo;
+}
 
-void set_expansion_joint(State& s) { s.expansion_joint_code = yes_word(s, 239, s.expansion_joint, "YES") ? choice::kYes : choice::kNo; }
+void set_expansion_joint(State& s) {
+  s.expansion_joint_code = yes_word(s, 239, s.expansion_joint, "YES") ? choice::kYes : choice::kNo;
+}
 
 // Phase code of one stream: 3 when the first inlet quantity exceeds the second, else 2 when
 // quantity A is present, else 1. The hot stream compares A with B, the cold one B with A.
@@ -103,7 +113,8 @@ void set_shell_and_kettle_diameters(State& s) {
     s.shell_cylinder_id = std::trunc(s.otl_diameter + 0.5f);
   }
   if (s.shell_cylinder_id <= 0.0f) s.shell_cylinder_id = std::trunc(s.otl_diameter + 0.5f);
-  if (s.shell_cylinder_id < 24.0f) s.shell_cylinder_nps = nominal_pipe_size(s.shell_cylinder_id, s.unit_system);
+  if (s.shell_cylinder_id < 24.0f)
+    s.shell_cylinder_nps = nominal_pipe_size(s.shell_cylinder_id, s.unit_system);
   if (s.kettle_id < 24.0f) {
     s.kettle_nps = nominal_pipe_size(s.kettle_id, s.unit_system);
     s.kettle_id = 0.0f;

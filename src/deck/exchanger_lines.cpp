@@ -1,7 +1,7 @@
 // Deck lines 2 to 132: the case header and the exchanger itself (mode, flow arrangement,
 // TEMA type, baffles, tubes, shell-side nozzles and the flows of both sides).
-#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
@@ -49,15 +49,18 @@ void set_from_letter(State& s, char letter, std::span<const LetterCode> letters,
 
 void set_exchanger_type(State& s) {
   const Text40& t = s.exchanger_type_word;
-  set_from_letter(s, t[0], kFrontHeadLetters, s.front_head_code, "front head A, B, C, N or D in column 1");
-  set_from_letter(s, t[1], kShellLetters, s.shell_type_code, "shell E, L, F, G, H, J, K or X in column 2");
+  set_from_letter(s, t[0], kFrontHeadLetters, s.front_head_code,
+                  "front head A, B, C, N or D in column 1");
+  set_from_letter(s, t[1], kShellLetters, s.shell_type_code,
+                  "shell E, L, F, G, H, J, K or X in column 2");
   // A J shell carries two digits after its letter (AJ21S), which push the rear head letter
   // to column 5.
   if (t[1] == 'J') {
     set_from_letter(s, t[4], kRearHeadLetters, s.rear_head_code,
                     "rear head L, M, N, P, S, T, U or W in column 5 of a J shell");
   } else {
-    set_from_letter(s, t[2], kRearHeadLetters, s.rear_head_code, "rear head L, M, N, P, S, T, U or W in column 3");
+    set_from_letter(s, t[2], kRearHeadLetters, s.rear_head_code,
+                    "rear head L, M, N, P, S, T, U or W in column 3");
   }
 }
 
@@ -106,11 +109,13 @@ void set_tube_material(State& s) {
 }
 
 void decode_reserved_60_to_62(State& s) {
-  for (int k = 60; k <= 62; ++k) decode_real(s, k, s.reserved_60_to_62[static_cast<std::size_t>(k - 60)]);
+  for (int k = 60; k <= 62; ++k)
+    decode_real(s, k, s.reserved_60_to_62[static_cast<std::size_t>(k - 60)]);
 }
 
 void decode_reserved_97_to_132(State& s) {
-  for (int k = 97; k <= 132; ++k) decode_real(s, k, s.reserved_97_to_132[static_cast<std::size_t>(k - 97)]);
+  for (int k = 97; k <= 132; ++k)
+    decode_real(s, k, s.reserved_97_to_132[static_cast<std::size_t>(k - 97)]);
 }
 
 constexpr DeckStep kExchangerLines[] = {
@@ -189,6 +194,8 @@ constexpr DeckStep kExchangerLines[] = {
 
 }  // namespace
 
-void decode_exchanger_lines(ConversionState& s, KeywordWriter& out) { run_steps(kExchangerLines, s, &out); }
+void decode_exchanger_lines(ConversionState& s, KeywordWriter& out) {
+  run_steps(kExchangerLines, s, &out);
+}
 
 }  // namespace qalt2morv::deck

@@ -90,7 +90,8 @@ Fault find_integer_fault(const DeckLine& line) {
 
 DeckFieldError with_fault(int k, std::string text, std::string cause, Fault f) {
   if (f.column == 0) return DeckFieldError(k, std::move(text), std::move(cause));
-  return DeckFieldError(k, std::move(text), std::move(cause), f.column, "\"" + shown_byte(f.byte) + "\"");
+  return DeckFieldError(k, std::move(text), std::move(cause), f.column,
+                        "\"" + shown_byte(f.byte) + "\"");
 }
 
 }  // namespace
@@ -106,21 +107,25 @@ std::string shown_field_text(const DeckLine& line, int columns) {
 }
 
 DeckFieldError real_field_error(const DeckLine& line, int k) {
-  return with_fault(k, shown_field_text(line, kRealColumns), "is not a number", find_real_fault(line));
+  return with_fault(k, shown_field_text(line, kRealColumns), "is not a number",
+                    find_real_fault(line));
 }
 
 DeckFieldError real_too_large_error(const DeckLine& line, int k) {
-  return DeckFieldError(k, shown_field_text(line, kRealColumns), "is too large for a single-precision real");
+  return DeckFieldError(k, shown_field_text(line, kRealColumns),
+                        "is too large for a single-precision real");
 }
 
 DeckFieldError integer_field_error(const DeckLine& line, int k) {
-  return with_fault(k, shown_field_text(line, kIntegerColumns), "is not a whole number", find_integer_fault(line));
+  return with_fault(k, shown_field_text(line, kIntegerColumns), "is not a whole number",
+                    find_integer_fault(line));
 }
 
 DeckFieldError read_as_whole_number(const DeckFieldError& e) {
-  return DeckFieldError(e.line(), e.text(),
-                        e.cause() + " (with no decimal point in columns 1 to 40 the line is read as a whole number)",
-                        e.column(), e.culprit());
+  return DeckFieldError(
+      e.line(), e.text(),
+      e.cause() + " (with no decimal point in columns 1 to 40 the line is read as a whole number)",
+      e.column(), e.culprit());
 }
 
 }  // namespace qalt2morv::deck

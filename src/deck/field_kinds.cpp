@@ -89,7 +89,8 @@ bool read_exponent(std::string_view field, std::size_t pos, RealDigits& r) {
     return false;
   }
   bool negative = false;
-  if (pos < field.size() && (field[pos] == '+' || field[pos] == '-')) negative = field[pos++] == '-';
+  if (pos < field.size() && (field[pos] == '+' || field[pos] == '-'))
+    negative = field[pos++] == '-';
   if (pos == field.size()) return false;
   for (; pos < field.size(); ++pos) {
     if (!is_digit(field[pos])) return false;
@@ -140,7 +141,8 @@ float parse_real_field(const DeckLine& line, int k) {
 
   RealDigits r;
   std::size_t pos = 0;
-  if (!read_mantissa(field, pos, r) || !read_exponent(field, pos, r)) throw real_field_error(line, k);
+  if (!read_mantissa(field, pos, r) || !read_exponent(field, pos, r))
+    throw real_field_error(line, k);
   // Fortran input takes an exponent, after the scaling of the five implied decimals, of
   // at most four digits; a longer one is no number.
   if (std::abs(r.exponent - (r.point ? 0 : 5)) > 9999) throw real_field_error(line, k);
@@ -206,7 +208,9 @@ TolerantRead tolerant_read(ConversionState& s, int k) {
   return r;
 }
 
-void decode_tolerant_real(ConversionState& s, int k, float& field) { field = tolerant_read(s, k).real; }
+void decode_tolerant_real(ConversionState& s, int k, float& field) {
+  field = tolerant_read(s, k).real;
+}
 
 void decode_tolerant_real_if_present(ConversionState& s, int k, float& field) {
   if (has_line(s, k)) field = tolerant_read(s, k).real;

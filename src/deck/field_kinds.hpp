@@ -20,8 +20,9 @@ inline constexpr DeckLine kBlankLine = make_blank_line();
 
 // Deck line k; a line the deck lacks, or an empty one, is blank.
 inline const DeckLine& line_of(const ConversionState& s, int k) {
-  return has_line(s, k) && s.line_has_text[static_cast<std::size_t>(k - 1)] ? s.lines[static_cast<std::size_t>(k - 1)]
-                                                                            : kBlankLine;
+  return has_line(s, k) && s.line_has_text[static_cast<std::size_t>(k - 1)]
+             ? s.lines[static_cast<std::size_t>(k - 1)]
+             : kBlankLine;
 }
 
 // Real edit rule over columns 1 to 11 of deck line k (blanks ignored, five implied decimals
@@ -45,9 +46,9 @@ void decode_integer(const ConversionState& s, int k, std::int64_t& field);
 // search copy (otherwise the copy keeps the previous text); a point in the copy selects the
 // real edit rule, none the integer edit rule. A line the deck lacks is blank, so its value is 0.
 struct TolerantRead {
-  bool has_point = false;     // the real edit rule was used
-  float real = 0.0f;          // the value as a real (the integer converted when !has_point)
-  std::int64_t integer = 0;   // the integer when !has_point
+  bool has_point = false;    // the real edit rule was used
+  float real = 0.0f;         // the value as a real (the integer converted when !has_point)
+  std::int64_t integer = 0;  // the integer when !has_point
 };
 TolerantRead tolerant_read(ConversionState& s, int k);
 

@@ -1,7 +1,7 @@
 // Deck lines 451 to 499, the last the conversion reads: nozzle counts, nozzle placement
 // codes, air-cooler bundle data, the baffle cuts from edge distances, the orientation code.
-#include "deck/deck_decoding.hpp"
 #include "core/host_codes.hpp"
+#include "deck/deck_decoding.hpp"
 #include "deck/deck_notes.hpp"
 #include "deck/deck_steps.hpp"
 #include "deck/deck_words.hpp"
@@ -26,9 +26,15 @@ void set_nozzle_counts(State& s) {
 // layout's first placement.
 void set_u_tube_nozzle_setting(State& s) {
   switch (s.u_tube_nozzle_code) {
-    case 0: s.u_tube_nozzle_setting = 1.0f; break;
-    case 1: s.u_tube_nozzle_setting = 0.0f; break;
-    case 2: s.u_tube_nozzle_setting = 2.0f; break;
+    case 0:
+      s.u_tube_nozzle_setting = 1.0f;
+      break;
+    case 1:
+      s.u_tube_nozzle_setting = 0.0f;
+      break;
+    case 2:
+      s.u_tube_nozzle_setting = 2.0f;
+      break;
     default:
       s.u_tube_nozzle_setting = 0.0f;
       note_line(s, 478, kIntegerFieldColumns, "0, 1 or 2");
@@ -47,7 +53,8 @@ void set_draft_type(State& s) {
 void set_nozzle_end_setting(State& s) {
   if (s.nozzle_end_code == 1) s.nozzle_end_setting = 2.0f;
   if (s.nozzle_end_code == 2) s.nozzle_end_setting = 3.0f;
-  if (s.nozzle_end_code < 0 || s.nozzle_end_code > 2) note_line(s, 488, kIntegerFieldColumns, "0, 1 or 2");
+  if (s.nozzle_end_code < 0 || s.nozzle_end_code > 2)
+    note_line(s, 488, kIntegerFieldColumns, "0, 1 or 2");
 }
 
 // The deck gives the baffle edges as distances; the host wants cuts in percent of the
@@ -114,6 +121,8 @@ static_assert(!writes_records(kNozzleCountsAndCuts));
 
 }  // namespace
 
-void decode_nozzle_counts_and_cuts(ConversionState& s) { run_steps(kNozzleCountsAndCuts, s, nullptr); }
+void decode_nozzle_counts_and_cuts(ConversionState& s) {
+  run_steps(kNozzleCountsAndCuts, s, nullptr);
+}
 
 }  // namespace qalt2morv::deck

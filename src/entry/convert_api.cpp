@@ -3,45 +3,55 @@
 
 #include <string>
 
+#include "deck/deck_file.hpp"
 #include "deck/deck_loader.hpp"
 #include "entry/conversion_run.hpp"
-#include "deck/deck_file.hpp"
 #include "entry/output_file.hpp"
 
 namespace qalt2morv {
 
 const char* status_text(Status status) {
   switch (status) {
-    case Status::ok: return "converted";
-    case Status::deck_unreadable: return "the deck is missing or cannot be read";
-    case Status::deck_malformed: return "a deck field breaks its edit rule";
-    case Status::output_failed: return "the keyword file cannot be written";
-    case Status::internal_error: return "internal failure";
+    case Status::ok:
+      return "converted";
+    case Status::deck_unreadable:
+      return "the deck is missing or cannot be read";
+    case Status::deck_malformed:
+      return "a deck field breaks its edit rule";
+    case Status::output_failed:
+      return "the keyword file cannot be written";
+    case Status::internal_error:
+      return "internal failure";
   }
   return "unknown status";
 }
 
-ConvertResult convert_text(std::string_view deck_bytes, std::string& keyword_text, const ConvertOptions& options) {
+ConvertResult convert_text(std::string_view deck_bytes, std::string& keyword_text,
+                           const ConvertOptions& options) {
   const DeckReader reader = [deck_bytes](ConversionState& s) {
     deck::LineSplitter splitter(s);
     splitter.feed(deck_bytes.data(), deck_bytes.size());
     splitter.finish();
   };
-  return run_conversion(reader, resolve_line_end(options.line_ending), keyword_text, silent_host_services());
+  return run_conversion(reader, resolve_line_end(options.line_ending), keyword_text,
+                        silent_host_services());
 }
 
 ConvertResult convert_file_to_text(const std::string& deck_path, std::string& keyword_text,
                                    const ConvertOptions& options) {
-  const DeckReader reader = [&deck_path](ConversionState& s) { read_deck_file(deck_path.c_str(), s); };
-  return run_conversion(reader, resolve_line_end(options.line_ending), keyword_text, silent_host_services());
+  const DeckReader reader = [&deck_path](ConversionState& s) {
+    read_deck_file(deck_path.c_str(), s);
+  };
+  return run_conversion(reader, resolve_line_end(options.line_ending), keyword_text,
+                        silent_host_services());
 }
 
 namespace {
 
 // Clears the output path, converts, and writes the keyword file in one piece. deck_path,
 // when given, is the deck's own file, which the output must not name.
-ConvertResult convert_into(const DeckReader& reader, const char* deck_path, const char* output_path, LineEnding line_end,
-                           const HostServices& services) {
+ConvertResult convert_into(const DeckReader& reader, const char* deck_path, const char* output_path,
+                           LineEnding line_end, const HostServices& services) {
   ConvertResult r;
   try {
     if (output_path == nullptr || *output_path == '\0') {
@@ -50,7 +60,8 @@ ConvertResult convert_into(const DeckReader& reader, const char* deck_path, cons
       return r;
     }
     if (!clear_output_path(output_path, deck_path)) {
-      r.status = static_cast<Status>(services.filter_failure(1502, "the keyword file path names the deck itself"));
+      r.status = static_cast<Status>(
+          services.filter_failure(1502, "the keyword file path names the deck itself"));
       r.message = "the keyword file path names the deck itself";
       return r;
     }
@@ -90,9 +101,10 @@ ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::strin
                       silent_host_services());
 }
 
-ConvertResult convert_file(const std::string& deck_path, const std::string& output_path, const ConvertOptions& options) {
-  return convert_file_with(deck_path.c_str(), output_path.c_str(), resolve_line_end(options.line_ending),
-                           silent_host_services());
+ConvertResult convert_file(const std::string& deck_path, const std::string& output_path,
+                           const ConvertOptions& options) {
+  return convert_file_with(deck_path.c_str(), output_path.c_str(),
+                           resolve_line_end(options.line_ending), silent_host_services());
 }
 
 }  // namespace qalt2morv

@@ -2,8 +2,8 @@
 // differ only in how failures are reported.
 #pragma once
 
-#include "entry/host_services.hpp"
 #include "core/keyword_writer.hpp"
+#include "entry/host_services.hpp"
 #include "qalt2morv/convert.hpp"
 
 namespace qalt2morv {

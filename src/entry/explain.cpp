@@ -15,9 +15,9 @@
 #include <utility>
 #include <vector>
 
-#include "entry/conversion_run.hpp"
 #include "deck/deck_file.hpp"
 #include "deck/deck_loader.hpp"
+#include "entry/conversion_run.hpp"
 #include "entry/record_spans.hpp"
 
 namespace qalt2morv {
@@ -53,7 +53,7 @@ void add_line(std::vector<int>& lines, int line) {
 // What one variant changed: judged on a worker, merged afterwards in deck-line order.
 struct Outcome {
   bool failed = false;
-  std::vector<std::size_t> changed;             // original records whose text differs or is gone
+  std::vector<std::size_t> changed;                // original records whose text differs or is gone
   std::vector<std::pair<std::string, int>> added;  // records only the variant writes
 };
 
@@ -69,13 +69,15 @@ constexpr unsigned kMaxWorkers = 2;
 
 class Explainer {
  public:
-  Explainer(const LoadedDeck& deck, LineEnding line_end, Explanation& e) : deck_(deck), line_end_(line_end), e_(e) {
+  Explainer(const LoadedDeck& deck, LineEnding line_end, Explanation& e)
+      : deck_(deck), line_end_(line_end), e_(e) {
     split_record_spans(e_.keyword_text, original_);
     std::unordered_map<std::string_view, int> seen;
     for (std::size_t i = 0; i < original_.size(); ++i) {
       const int occurrence = ++seen[original_[i].key];
       by_name_.emplace(RecordName(original_[i].key, occurrence), i);
-      e_.records.push_back({std::string(original_[i].key), occurrence, std::string(original_[i].text), {}});
+      e_.records.push_back(
+          {std::string(original_[i].key), occurrence, std::string(original_[i].text), {}});
     }
   }
 
@@ -87,10 +89,12 @@ class Explainer {
     const auto work = [&]() {
       Scratch scratch;
       for (std::size_t v; (v = next.fetch_add(1)) < outcomes.size();) {
-        outcomes[v] = evaluate(static_cast<int>(v / 2) + 1, v % 2 == 0 ? Variant::emptied : Variant::seven, scratch);
+        outcomes[v] = evaluate(static_cast<int>(v / 2) + 1,
+                               v % 2 == 0 ? Variant::emptied : Variant::seven, scratch);
       }
     };
-    const unsigned workers = std::min(kMaxWorkers, std::max(1u, std::thread::hardware_concurrency()));
+    const unsigned workers =
+        std::min(kMaxWorkers, std::max(1u, std::thread::hardware_concurrency()));
     std::vector<std::thread> threads;
     try {
       for (unsigned t = 1; t < workers; ++t) threads.emplace_back(work);
@@ -107,7 +111,8 @@ class Explainer {
       for (const std::size_t i : o.changed) add_line(e_.records[i].lines, line);
       for (auto& name : o.added) add_line(absent[std::move(name)], line);
     }
-    for (auto& [name, lines] : absent) e_.absent.push_back({name.first, name.second, std::move(lines)});
+    for (auto& [name, lines] : absent)
+      e_.absent.push_back({name.first, name.second, std::move(lines)});
   }
 
  private:
@@ -213,7 +218,8 @@ Explanation explain_text(std::string_view deck_bytes, const ConvertOptions& opti
 }
 
 Explanation explain_file(const std::string& deck_path, const ConvertOptions& options) {
-  return explain_with([&deck_path](ConversionState& s) { read_deck_file(deck_path.c_str(), s); }, options);
+  return explain_with([&deck_path](ConversionState& s) { read_deck_file(deck_path.c_str(), s); },
+                      options);
 }
 
 }  // namespace qalt2morv

@@ -18,7 +18,8 @@ namespace {
 void report_line(std::string_view deck, std::int32_t number, std::string_view message) noexcept {
   try {
     std::string line = "qalt2morv: ";
-    if (!deck.empty() && !(message.substr(0, deck.size()) == deck && message.substr(deck.size(), 2) == ": ")) {
+    if (!deck.empty() &&
+        !(message.substr(0, deck.size()) == deck && message.substr(deck.size(), 2) == ": ")) {
       line += deck;
       line += ": ";
     }
@@ -38,7 +39,8 @@ void report_line(std::string_view deck, std::int32_t number, std::string_view me
 class SilentHostServices final : public HostServices {
  public:
   void report_error(std::int32_t, std::string_view) const noexcept override {}
-  std::int32_t filter_failure(std::int32_t proposed_status, std::string_view) const noexcept override {
+  std::int32_t filter_failure(std::int32_t proposed_status,
+                              std::string_view) const noexcept override {
     return proposed_status;
   }
 };
@@ -48,9 +50,11 @@ const SilentHostServices kSilent;
 
 }  // namespace
 
-ReportingHostServices::ReportingHostServices(const char* deck_path) : deck_(deck_path != nullptr ? deck_path : "") {}
+ReportingHostServices::ReportingHostServices(const char* deck_path)
+    : deck_(deck_path != nullptr ? deck_path : "") {}
 
-void ReportingHostServices::report_error(std::int32_t number, std::string_view message) const noexcept {
+void ReportingHostServices::report_error(std::int32_t number,
+                                         std::string_view message) const noexcept {
   report_line(deck_, number, message);
 }
 

@@ -16,7 +16,8 @@ class HostServices {
   virtual void report_error(std::int32_t number, std::string_view message) const noexcept = 0;
   // Exception filter service: a failure left the conversion run. Returns the status the
   // entry point returns (the proposed one unless the service decides otherwise).
-  virtual std::int32_t filter_failure(std::int32_t proposed_status, std::string_view message) const noexcept = 0;
+  virtual std::int32_t filter_failure(std::int32_t proposed_status,
+                                      std::string_view message) const noexcept = 0;
 };
 
 // Reports every failure as one line on stderr (and, on Windows, to the debugger channel,
@@ -26,7 +27,8 @@ class ReportingHostServices final : public HostServices {
  public:
   explicit ReportingHostServices(const char* deck_path);
   void report_error(std::int32_t number, std::string_view message) const noexcept override;
-  std::int32_t filter_failure(std::int32_t proposed_status, std::string_view message) const noexcept override;
+  std::int32_t filter_failure(std::int32_t proposed_status,
+                              std::string_view message) const noexcept override;
 
  private:
   std::string_view deck_;

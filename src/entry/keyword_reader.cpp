@@ -21,8 +21,10 @@ Line take_line(std::string_view text, std::size_t& pos) {
   const std::size_t feed = text.find('\n', start);
   const std::size_t end = feed == std::string_view::npos ? text.size() : feed + 1;
   pos = end;
-  std::string_view content = text.substr(start, (feed == std::string_view::npos ? text.size() : feed) - start);
-  if (feed != std::string_view::npos && !content.empty() && content.back() == '\r') content.remove_suffix(1);
+  std::string_view content =
+      text.substr(start, (feed == std::string_view::npos ? text.size() : feed) - start);
+  if (feed != std::string_view::npos && !content.empty() && content.back() == '\r')
+    content.remove_suffix(1);
   return {content, text.substr(start, end - start)};
 }
 
@@ -103,7 +105,8 @@ void split_record_spans(std::string_view text, std::vector<RecordSpan>& spans) {
     const std::size_t start = pos;
     const std::string_view header = take_line(text, pos).content;
     const std::size_t comma = header.find(',');
-    std::size_t entries = comma == std::string_view::npos ? 0 : list_entries(header.substr(comma + 1));
+    std::size_t entries =
+        comma == std::string_view::npos ? 0 : list_entries(header.substr(comma + 1));
     // A list whose file ends early keeps the entry lines there are.
     for (; entries > 0 && pos < text.size(); --entries) take_line(text, pos);
     spans.push_back({header.substr(0, comma), text.substr(start, pos - start)});
@@ -120,7 +123,8 @@ std::vector<Record> read_keyword_text(std::string_view text) {
     Record r;
     std::size_t pos = 0;
     read_header(take_line(span.text, pos).content, r);
-    while (pos < span.text.size()) r.values.push_back(entry_value(take_line(span.text, pos).content));
+    while (pos < span.text.size())
+      r.values.push_back(entry_value(take_line(span.text, pos).content));
     r.text = std::string(span.text);
     r.occurrence = ++seen[span.key];
     records.push_back(std::move(r));

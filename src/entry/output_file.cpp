@@ -46,7 +46,9 @@ int write_some(int fd, const char* p, std::size_t n) {
 int close_fd(int fd) { return ::_close(fd); }
 unsigned long process_id() { return static_cast<unsigned long>(::_getpid()); }
 #else
-int open_exclusive(const char* path) { return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666); }
+int open_exclusive(const char* path) {
+  return ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+}
 ssize_t write_some(int fd, const char* p, std::size_t n) { return ::write(fd, p, n); }
 int close_fd(int fd) { return ::close(fd); }
 unsigned long process_id() { return static_cast<unsigned long>(::getpid()); }
@@ -111,7 +113,8 @@ std::string write_directly(const char* path, std::string_view text) {
   if (!text.empty() && std::fwrite(text.data(), 1, text.size(), f) != text.size()) {
     cause = "cannot write keyword file: " + system_cause(errno);
   }
-  if (std::fclose(f) != 0 && cause.empty()) cause = "cannot close keyword file: " + system_cause(errno);
+  if (std::fclose(f) != 0 && cause.empty())
+    cause = "cannot close keyword file: " + system_cause(errno);
   return cause;
 #else
   int fd;
@@ -120,7 +123,8 @@ std::string write_directly(const char* path, std::string_view text) {
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) return "cannot create keyword file: " + system_cause(errno);
   std::string cause = write_all(fd, text);
-  if (::close(fd) != 0 && cause.empty() && errno != EINTR) cause = "cannot close keyword file: " + system_cause(errno);
+  if (::close(fd) != 0 && cause.empty() && errno != EINTR)
+    cause = "cannot close keyword file: " + system_cause(errno);
   return cause;
 #endif
 }
@@ -139,7 +143,8 @@ void remove_old_keyword_file(const char* path) noexcept {
   if (path == nullptr) return;
   try {
     std::error_code ec;
-    if (removable(std::filesystem::symlink_status(path, ec).type()) && !ec) std::filesystem::remove(path, ec);
+    if (removable(std::filesystem::symlink_status(path, ec).type()) && !ec)
+      std::filesystem::remove(path, ec);
   } catch (...) {
     // A path the platform cannot represent: nothing to remove.
   }
@@ -154,7 +159,9 @@ bool clear_output_path(const char* output_path, const char* deck_path) noexcept 
     // Writing over the deck would destroy it before it is read. (A symbolic link to the
     // deck is only a link: removing it leaves the deck alone.)
     struct stat deck_st {};
-    if (::stat(deck_path, &deck_st) == 0 && deck_st.st_dev == out_st.st_dev && deck_st.st_ino == out_st.st_ino) return false;
+    if (::stat(deck_path, &deck_st) == 0 && deck_st.st_dev == out_st.st_dev &&
+        deck_st.st_ino == out_st.st_ino)
+      return false;
   }
   if (S_ISREG(out_st.st_mode) || S_ISLNK(out_st.st_mode)) ::unlink(output_path);
   return true;
@@ -178,7 +185,8 @@ bool clear_output_path(const char* output_path, const char* deck_path) noexcept 
 std::string write_keyword_file(const char* path, std::string_view text) {
   std::error_code ec;
   const auto type = std::filesystem::symlink_status(path, ec).type();
-  if (!ec && type != std::filesystem::file_type::not_found && !removable(type)) return write_directly(path, text);
+  if (!ec && type != std::filesystem::file_type::not_found && !removable(type))
+    return write_directly(path, text);
 
   std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (folder.empty()) folder = ".";

@@ -37,16 +37,20 @@ void place_domes(ConversionState& s) {
   DomeFiller domes(s.domes);
   const bool two_inlets = j_shell_with_two_inlets(s);
   if (s.layout_belt_diameter_1 > 0.0f) {
-    domes.add(s.layout_belt_diameter_1, s.layout_belt_length_1, s.shell_inlet_nozzle_nps, s.nozzles[0].location);
+    domes.add(s.layout_belt_diameter_1, s.layout_belt_length_1, s.shell_inlet_nozzle_nps,
+              s.nozzles[0].location);
     if (two_inlets) {
-      domes.add(s.layout_belt_diameter_1, s.layout_belt_length_1, s.shell_inlet_nozzle_nps, s.nozzles[1].location);
+      domes.add(s.layout_belt_diameter_1, s.layout_belt_length_1, s.shell_inlet_nozzle_nps,
+                s.nozzles[1].location);
     }
   }
   if (s.layout_belt_diameter_2 > 0.0f) {
     const float first_outlet = two_inlets ? s.nozzles[2].location : s.nozzles[1].location;
-    domes.add(s.layout_belt_diameter_2, s.layout_belt_length_2, s.shell_outlet_nozzle_nps, first_outlet);
+    domes.add(s.layout_belt_diameter_2, s.layout_belt_length_2, s.shell_outlet_nozzle_nps,
+              first_outlet);
     if (j_shell(s) && s.shell_outlet_nozzle_count == 2.0f) {
-      domes.add(s.layout_belt_diameter_2, s.layout_belt_length_2, s.shell_outlet_nozzle_nps, s.nozzles[2].location);
+      domes.add(s.layout_belt_diameter_2, s.layout_belt_length_2, s.shell_outlet_nozzle_nps,
+                s.nozzles[2].location);
     }
   }
 }

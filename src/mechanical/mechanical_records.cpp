@@ -31,7 +31,8 @@ float one(const State&) { return 1.0f; }
 // Tube-side pressure parts are made of the tube material; an unknown code means the
 // default material 1.
 float head_material(const State& s) {
-  return (s.tube_material_code > 0.0f && s.tube_material_code < 50.0f) ? s.tube_material_code : kDefaultMaterial;
+  return (s.tube_material_code > 0.0f && s.tube_material_code < 50.0f) ? s.tube_material_code
+                                                                       : kDefaultMaterial;
 }
 
 // The deck carries no shell material: shell-side parts, baffles included, get material 1.
@@ -45,11 +46,19 @@ float third_cut(const State& s) { return one_decimal(s.third_baffle_cut); }
 
 float whole_fin_density(const State& s) { return std::trunc(s.fin_density); }
 
-float front_cylinder_indicator(const State& s) { return s.front_cylinder_material > 0.0f ? choice::kYes : choice::kNo; }
-float rear_cylinder_indicator(const State& s) { return s.rear_cylinder_material > 0.0f ? choice::kYes : choice::kNo; }
+float front_cylinder_indicator(const State& s) {
+  return s.front_cylinder_material > 0.0f ? choice::kYes : choice::kNo;
+}
+float rear_cylinder_indicator(const State& s) {
+  return s.rear_cylinder_material > 0.0f ? choice::kYes : choice::kNo;
+}
 
-float wider_pass_lane(const State& s) { return s.pass_lane_1 > s.pass_lane_2 ? s.pass_lane_1 : s.pass_lane_2; }
-float narrower_pass_lane(const State& s) { return s.pass_lane_1 < s.pass_lane_2 ? s.pass_lane_1 : s.pass_lane_2; }
+float wider_pass_lane(const State& s) {
+  return s.pass_lane_1 > s.pass_lane_2 ? s.pass_lane_1 : s.pass_lane_2;
+}
+float narrower_pass_lane(const State& s) {
+  return s.pass_lane_1 < s.pass_lane_2 ? s.pass_lane_1 : s.pass_lane_2;
+}
 
 // In a U-tube bundle the wider lane is taken up by the bends, so the narrower one is the
 // clearance the host checks.
@@ -193,8 +202,10 @@ NozzleEnds nozzle_ends(const State& s) {
   for (std::size_t i = 0; i < used; ++i) {
     const float location = s.nozzles[i].location;
     if (location == location::kFrontHeadCylinder) ends.front_head = true;
-    if (location == location::kRearEndCylinder && !rear_end_is_shell_cover(s)) ends.rear_head = true;
-    if (location == location::kRearEndCylinder && rear_end_is_shell_cover(s)) ends.shell_cover = true;
+    if (location == location::kRearEndCylinder && !rear_end_is_shell_cover(s))
+      ends.rear_head = true;
+    if (location == location::kRearEndCylinder && rear_end_is_shell_cover(s))
+      ends.shell_cover = true;
   }
   return ends;
 }

@@ -1,12 +1,13 @@
 // The nozzle records: the nozzle and dome tables as the host's lists, and the short
 // per-side summary of nozzle sizes and orientation codes.
 #include "mechanical/nozzle_records.hpp"
-#include "core/host_codes.hpp"
-#include "core/stream_sides.hpp"
 
 #include <array>
 #include <cstddef>
 #include <span>
+
+#include "core/host_codes.hpp"
+#include "core/stream_sides.hpp"
 
 namespace qalt2morv::mechanical {
 
@@ -38,7 +39,8 @@ std::array<float, N> column(const std::array<Slot, N>& slots, float Slot::*field
 }
 
 template <std::size_t N>
-void put_first(KeywordWriter& out, std::string_view key, const std::array<float, N>& values, std::size_t count) {
+void put_first(KeywordWriter& out, std::string_view key, const std::array<float, N>& values,
+               std::size_t count) {
   out.put_real_list(key, std::span<const float>(values.data(), count));
 }
 
@@ -88,8 +90,8 @@ void put_separate_outlet_flag(KeywordWriter& out, bool hot_stream) {
 
 // Sizes of one side: inlet, then separate outlet and outlet when the side has a separate
 // liquid/vapour outlet on a single shell, else outlet alone.
-std::array<float, 3> side_sizes(KeywordWriter& out, const ConversionState& s, float inlet, float outlet,
-                                float separate_outlet, bool hot_stream) {
+std::array<float, 3> side_sizes(KeywordWriter& out, const ConversionState& s, float inlet,
+                                float outlet, float separate_outlet, bool hot_stream) {
   if (separate_outlet > 0.0f && s.shells_in_series == 1) {
     put_separate_outlet_flag(out, hot_stream);
     return {inlet, separate_outlet, outlet};
@@ -113,24 +115,26 @@ void write_domes(const ConversionState& s, KeywordWriter& out) {
   const std::size_t m = used_dome_slots(s);
   put_first(out, "NozDomType", column(s.domes, &DomeSlot::type), m);
   for (const DomeScalar& d : kDomeScalars) out.put_real(d.key, s.domes[d.slot].*d.field);
-  for (const DomeColumn& c : kDomeColumnsAfterScalars) put_first(out, c.key, column(s.domes, c.field), m);
+  for (const DomeColumn& c : kDomeColumnsAfterScalars)
+    put_first(out, c.key, column(s.domes, c.field), m);
 }
 
 void write_nozzle_summary(const ConversionState& s, KeywordWriter& out) {
   const std::array<float, 3> shell_sizes =
-      side_sizes(out, s, s.shell_inlet_nozzle_nps, s.shell_outlet_nozzle_nps, s.shell_split_outlet_nps,
-                 hot_side_declared_shell(s));
+      side_sizes(out, s, s.shell_inlet_nozzle_nps, s.shell_outlet_nozzle_nps,
+                 s.shell_split_outlet_nps, hot_side_declared_shell(s));
   out.put_real_list("NozNomDiamSS", shell_sizes);
-  const std::array<float, 3> shell_orientations = {s.shell_nozzle_orientations[0], s.shell_nozzle_orientations[1],
-                                                   0.0f};
+  const std::array<float, 3> shell_orientations = {s.shell_nozzle_orientations[0],
+                                                   s.shell_nozzle_orientations[1], 0.0f};
   out.put_real_list("NozOrientationSS", shell_orientations);
 
   const std::array<float, 3> tube_sizes =
       side_sizes(out, s, s.tube_inlet_nozzle_nps, s.tube_outlet_nozzle_nps, s.tube_split_outlet_nps,
                  hot_side_declared_tube(s));
   out.put_real_list("NozNomDiamTS", tube_sizes);
-  const std::array<float, 3> tube_orientations = {tube_orientation(s, s.tube_nozzle_orientations[0]),
-                                                  tube_orientation(s, s.tube_nozzle_orientations[1]), 0.0f};
+  const std::array<float, 3> tube_orientations = {
+      tube_orientation(s, s.tube_nozzle_orientations[0]),
+      tube_orientation(s, s.tube_nozzle_orientations[1]), 0.0f};
   out.put_real_list("NozOrientationTS", tube_orientations);
 }
 

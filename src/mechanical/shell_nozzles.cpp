@@ -17,15 +17,18 @@ struct PatternSlot {
 
 constexpr std::array<PatternSlot, 2> kFShell = {
     {{kInlet, location::kNearFrontTubesheet}, {kOutlet, location::kNearFrontTubesheet}}};
-constexpr std::array<PatternSlot, 2> kGShell = {{{kInlet, location::kMidShell}, {kOutlet, location::kMidShell}}};
+constexpr std::array<PatternSlot, 2> kGShell = {
+    {{kInlet, location::kMidShell}, {kOutlet, location::kMidShell}}};
 // Two inlets and two outlets at a quarter and three quarters of the shell.
 constexpr std::array<PatternSlot, 4> kHShell = {
     {{kInlet, 3.75f}, {kInlet, 6.25f}, {kOutlet, 3.75f}, {kOutlet, 6.25f}}};
 // J shell fed at mid-shell and drained at both ends, or fed at both ends and drained mid-shell.
-constexpr std::array<PatternSlot, 3> kJShellOneInlet = {
-    {{kInlet, location::kMidShell}, {kOutlet, location::kNearFrontTubesheet}, {kOutlet, location::kNearRearTubesheet}}};
-constexpr std::array<PatternSlot, 3> kJShellTwoInlets = {
-    {{kInlet, location::kNearFrontTubesheet}, {kInlet, location::kNearRearTubesheet}, {kOutlet, location::kMidShell}}};
+constexpr std::array<PatternSlot, 3> kJShellOneInlet = {{{kInlet, location::kMidShell},
+                                                         {kOutlet, location::kNearFrontTubesheet},
+                                                         {kOutlet, location::kNearRearTubesheet}}};
+constexpr std::array<PatternSlot, 3> kJShellTwoInlets = {{{kInlet, location::kNearFrontTubesheet},
+                                                          {kInlet, location::kNearRearTubesheet},
+                                                          {kOutlet, location::kMidShell}}};
 
 // Kettle outlets when the rear end is a removable bundle: by outlet count, in slot order.
 constexpr std::array<std::array<float, 4>, 4> kKettleOutletLocations = {{
@@ -52,8 +55,9 @@ float shell_outlet_angle(const ConversionState& s) {
 }
 
 template <std::size_t N>
-void place_pattern(SlotFiller& slots, const ConversionState& s, const std::array<PatternSlot, N>& pattern,
-                   float inlet_angle, float outlet_angle) {
+void place_pattern(SlotFiller& slots, const ConversionState& s,
+                   const std::array<PatternSlot, N>& pattern, float inlet_angle,
+                   float outlet_angle) {
   for (const PatternSlot& p : pattern) {
     const bool inlet = p.function == kInlet;
     slots.add(p.function, inlet ? s.shell_inlet_nozzle_nps : s.shell_outlet_nozzle_nps, p.location,
@@ -78,7 +82,8 @@ void place_j_shell(SlotFiller& slots, const ConversionState& s) {
   if (hot_side_declared_shell(s)) {
     inlet_angle = angle::kTop;
     // A condensing hot stream with a separate vapour outlet drains its liquid from the bottom.
-    outlet_angle = (condensing_hot_stream(s) && s.shell_split_outlet_nps > 0.0f) ? angle::kTop : angle::kBottom;
+    outlet_angle = (condensing_hot_stream(s) && s.shell_split_outlet_nps > 0.0f) ? angle::kTop
+                                                                                 : angle::kBottom;
   }
   if (s.shell_inlet_nozzle_count > 1.0f) {
     place_pattern(slots, s, kJShellTwoInlets, inlet_angle, outlet_angle);
@@ -95,9 +100,10 @@ void place_k_shell(SlotFiller& slots, const ConversionState& s) {
   }
   const int m = whole_count(s.shell_outlet_nozzle_count, 1, 4);
   for (int j = 0; j < m; ++j) {
-    const float at = rear_end_is_shell_cover(s)
-                         ? kKettleOutletLocations[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(j)]
-                         : spread_location(j, m);
+    const float at =
+        rear_end_is_shell_cover(s)
+            ? kKettleOutletLocations[static_cast<std::size_t>(m - 1)][static_cast<std::size_t>(j)]
+            : spread_location(j, m);
     slots.add(kOutlet, s.shell_outlet_nozzle_nps, at, angle::kTop);
   }
 }
@@ -105,8 +111,10 @@ void place_k_shell(SlotFiller& slots, const ConversionState& s) {
 // On every shell but the E shell the deck's orientation codes have the last word.
 void override_shell_angles(SlotFiller& slots, const ConversionState& s) {
   for (NozzleSlot& slot : slots.filled()) {
-    if (slot.function == kInlet) slot.angle = apply_orientation(slot.angle, s.shell_nozzle_orientations[0]);
-    if (slot.function == kOutlet) slot.angle = apply_orientation(slot.angle, s.shell_nozzle_orientations[1]);
+    if (slot.function == kInlet)
+      slot.angle = apply_orientation(slot.angle, s.shell_nozzle_orientations[0]);
+    if (slot.function == kOutlet)
+      slot.angle = apply_orientation(slot.angle, s.shell_nozzle_orientations[1]);
   }
 }
 
@@ -169,16 +177,19 @@ EShellEnds e_shell_ends(const ConversionState& s) {
   // U-tube nozzle setting 2 moves the rear-end nozzle out over the U-bends.
   if (u_tube_bundle(s) && s.u_tube_nozzle_setting == 2.0f) {
     if (e.inlet_location == location::kNearRearTubesheet) e.inlet_location = location::kOverUBends;
-    if (e.outlet_location == location::kNearRearTubesheet) e.outlet_location = location::kOverUBends;
+    if (e.outlet_location == location::kNearRearTubesheet)
+      e.outlet_location = location::kOverUBends;
   }
   e.inlet_angle = apply_orientation(e.inlet_angle, s.shell_nozzle_orientations[0]);
   e.outlet_angle = apply_orientation(e.outlet_angle, s.shell_nozzle_orientations[1]);
   return e;
 }
 
-void place_e_group(SlotFiller& slots, float function, float diameter, float at, float first_angle, int count) {
+void place_e_group(SlotFiller& slots, float function, float diameter, float at, float first_angle,
+                   int count) {
   for (int i = 0; i < count; ++i) {
-    const float offset = kGroupAngleOffsets[static_cast<std::size_t>(count - 1)][static_cast<std::size_t>(i)];
+    const float offset =
+        kGroupAngleOffsets[static_cast<std::size_t>(count - 1)][static_cast<std::size_t>(i)];
     slots.add(function, diameter, at, within_one_turn(first_angle + offset));
   }
 }
@@ -188,7 +199,8 @@ void place_e_shell(SlotFiller& slots, const ConversionState& s) {
   const int outlets = whole_count(s.shell_outlet_nozzle_count, 0, 4);
   const EShellEnds e = e_shell_ends(s);
   place_e_group(slots, kInlet, s.shell_inlet_nozzle_nps, e.inlet_location, e.inlet_angle, inlets);
-  place_e_group(slots, kOutlet, s.shell_outlet_nozzle_nps, e.outlet_location, e.outlet_angle, outlets);
+  place_e_group(slots, kOutlet, s.shell_outlet_nozzle_nps, e.outlet_location, e.outlet_angle,
+                outlets);
 }
 
 }  // namespace
@@ -231,12 +243,14 @@ void place_shell_separate_outlet(SlotFiller& slots, const ConversionState& s) {
   }
   // Opposite end from the first shell-side nozzle.
   float at = s.nozzles[0].location == location::kNearFrontTubesheet ? location::kNearRearTubesheet
-                                                                     : location::kNearFrontTubesheet;
+                                                                    : location::kNearFrontTubesheet;
   if (vertical(s) && hot_side_declared_shell(s) && condensing_hot_stream(s)) {
     at = rear_end_beyond_packed_head(s) ? location::kRearEndAxial : location::kNearRearTubesheet;
   }
-  if (s.shell_type_code == shell_type::kK && rear_end_beyond_packed_head(s)) at = location::kRearEndCylinder;
-  slots.add(kSeparateOutlet, nps, at, at == location::kRearEndAxial ? angle::kAxial : angle::kBottom);
+  if (s.shell_type_code == shell_type::kK && rear_end_beyond_packed_head(s))
+    at = location::kRearEndCylinder;
+  slots.add(kSeparateOutlet, nps, at,
+            at == location::kRearEndAxial ? angle::kAxial : angle::kBottom);
 }
 
 }  // namespace qalt2morv::mechanical

@@ -19,10 +19,14 @@ struct TubeNozzles {
   TubeNozzle inlet, outlet, separate_outlet;
 };
 
-bool odd_pass_count(const ConversionState& s) { return 2.0f * std::trunc(s.tube_passes / 2.0f) != s.tube_passes; }
+bool odd_pass_count(const ConversionState& s) {
+  return 2.0f * std::trunc(s.tube_passes / 2.0f) != s.tube_passes;
+}
 bool axial_nozzles(const ConversionState& s) { return s.axial_nozzle_flag == kAxialNozzles; }
 
-float front_end(bool axial) { return axial ? location::kFrontHeadAxial : location::kFrontHeadCylinder; }
+float front_end(bool axial) {
+  return axial ? location::kFrontHeadAxial : location::kFrontHeadCylinder;
+}
 float rear_end(bool axial) { return axial ? location::kRearEndAxial : location::kRearEndCylinder; }
 
 // An odd pass count leaves the tube-side stream at the rear end.
@@ -44,7 +48,8 @@ void move_for_vertical_phases(TubeNozzles& t, const ConversionState& s) {
   }
   if (hot_side_declared_shell(s) && condensing_hot_stream(s) && counter_current(s)) {
     t.inlet.location = location::kRearEndCylinder;
-    t.outlet.location = odd_pass_count(s) ? location::kFrontHeadCylinder : location::kRearEndCylinder;
+    t.outlet.location =
+        odd_pass_count(s) ? location::kFrontHeadCylinder : location::kRearEndCylinder;
   }
   if (hot_side_declared_shell(s) && boiling_cold_stream(s)) {
     t.inlet.location = rear_end(axial);
@@ -74,7 +79,8 @@ void set_angles(TubeNozzles& t, const ConversionState& s, bool has_separate_outl
     if (vertical(s) && boiling_cold_stream(s)) t.outlet.angle = angle::kBottom;
   }
   for (TubeNozzle* n : {&t.inlet, &t.outlet, &t.separate_outlet}) {
-    if (n->location == location::kFrontHeadAxial || n->location == location::kRearEndAxial) n->angle = angle::kAxial;
+    if (n->location == location::kFrontHeadAxial || n->location == location::kRearEndAxial)
+      n->angle = angle::kAxial;
   }
   t.inlet.angle = apply_orientation(t.inlet.angle, s.tube_nozzle_orientations[0]);
   t.outlet.angle = apply_orientation(t.outlet.angle, s.tube_nozzle_orientations[1]);
@@ -99,7 +105,8 @@ TubeNozzles tube_side_nozzles(const ConversionState& s, bool has_separate_outlet
 // Angles of the second to fourth nozzle of an additional tube-side group, from the first.
 constexpr std::array<float, 3> kAdditionalAngleOffsets = {180.0f, 90.0f, 270.0f};
 
-void place_additional(SlotFiller& slots, float function, float diameter, const TubeNozzle& first, int count) {
+void place_additional(SlotFiller& slots, float function, float diameter, const TubeNozzle& first,
+                      int count) {
   for (int i = 0; i + 1 < count; ++i) {
     slots.add(function, diameter, first.location,
               within_one_turn(first.angle + kAdditionalAngleOffsets[static_cast<std::size_t>(i)]));
@@ -114,7 +121,8 @@ void place_tube_side(SlotFiller& slots, const ConversionState& s) {
   slots.add(kInlet, s.tube_inlet_nozzle_nps, t.inlet.location, t.inlet.angle);
   slots.add(kOutlet, s.tube_outlet_nozzle_nps, t.outlet.location, t.outlet.angle);
   if (has_separate_outlet) {
-    slots.add(kSeparateOutlet, s.tube_split_outlet_nps, t.separate_outlet.location, t.separate_outlet.angle);
+    slots.add(kSeparateOutlet, s.tube_split_outlet_nps, t.separate_outlet.location,
+              t.separate_outlet.angle);
   }
 
   // Extra tube-side nozzles go in only when the whole group fits in the table; when the

@@ -1,11 +1,11 @@
 // The air-cooled exchanger block. The deck's shell side is the air side (OT, outside the
 // tubes); values go out as the deck states them, with no unit factor and no hot/cold choice.
 #include "thermal/air_cooler_records.hpp"
-#include "core/host_codes.hpp"
 
 #include <array>
 
 #include "core/emission_table.hpp"
+#include "core/host_codes.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
@@ -24,7 +24,9 @@ float fin_tip_diameter(const ConversionState& s) { return 2.0f * s.fin_height + 
 
 // More tubes in the odd rows than in the even rows is bundle type 5, fewer is type 4.
 bool rows_differ(const ConversionState& s) { return s.odd_row_tubes != s.even_row_tubes; }
-std::int32_t bundle_type(const ConversionState& s) { return s.odd_row_tubes > s.even_row_tubes ? 5 : 4; }
+std::int32_t bundle_type(const ConversionState& s) {
+  return s.odd_row_tubes > s.even_row_tubes ? 5 : 4;
+}
 
 using S = ConversionState;
 using Row = RecordRow<S>;
@@ -36,15 +38,17 @@ constexpr std::array kAirCoolerRecords = {
     Row::real("FlRaTS", [](const S& s) { return s.tube_flow_rate; }),
     Row::real("TempAirInlet", [](const S& s) { return s.shell_inlet_temperature; }),
     Row::real("TempAirOutlet", [](const S& s) { return s.shell_outlet_temperature; }),
-    Row::real("XsidePressureSpec", [](const S&) { return 2.0f; },
-              [](const S& s) { return s.shell_inlet_pressure > 0.0f; }),
+    Row::real(
+        "XsidePressureSpec", [](const S&) { return 2.0f; },
+        [](const S& s) { return s.shell_inlet_pressure > 0.0f; }),
     Row::real("PresOperInOT", [](const S& s) { return s.shell_inlet_pressure; }),
     Row::real("PresOperInTS", [](const S& s) { return s.tube_inlet_pressure; }),
     // The design conditions as the deck gives them, before any default.
     Row::real("PresDsgnTS", [](const S& s) { return s.tube_design_pressure_as_given; }),
     Row::real("TempDsgnTS", [](const S& s) { return s.tube_design_temperature_as_given; }),
-    Row::real("FoulOptionOT", [](const S&) { return 3.0f; },
-              [](const S& s) { return s.fin_height > 0.0f; }),
+    Row::real(
+        "FoulOptionOT", [](const S&) { return 3.0f; },
+        [](const S& s) { return s.fin_height > 0.0f; }),
     Row::real("FoulResOT", [](const S& s) { return s.shell_fouling_resistance; }),
     Row::integer("BayPar", [](const S& s) { return low_32_bits(s.bays_in_parallel); }),
     Row::integer("BundPar", [](const S& s) { return low_32_bits(s.bundles_in_parallel); }),
@@ -60,12 +64,15 @@ constexpr std::array kAirCoolerRecords = {
     Row::integer("TypeBundle", bundle_type, rows_differ),
     Row::real("TubePitFR", [](const S& s) { return s.tube_pitch; }),
     Row::real("AngTubeLayOut", [](const S& s) { return s.tube_layout_angle; }),
-    Row::real_list("arFinType", [](const S& s) { return one_entry(fin_type_code(s.tube_type_code)); }),
+    Row::real_list("arFinType",
+                   [](const S& s) { return one_entry(fin_type_code(s.tube_type_code)); }),
     Row::real_list("arFinFrequency", [](const S& s) { return one_entry(s.fin_density); }),
     Row::real_list("arFinTipDia", [](const S& s) { return one_entry(fin_tip_diameter(s)); }),
     Row::real_list("arFinThk", [](const S& s) { return one_entry(s.fin_thickness); }),
     Row::real_list("NozNumTS",
-                   [](const S& s) { return two_entries(s.tube_inlet_nozzle_count, s.tube_outlet_nozzle_count); }),
+                   [](const S& s) {
+                     return two_entries(s.tube_inlet_nozzle_count, s.tube_outlet_nozzle_count);
+                   }),
     Row::real_list("NozActualIDTS", [](const S& s) { return two_entries(s.tube_nozzle_ids); }),
     Row::text("FluidNameOT", [](const S& s) { return whole_text(s.shell_fluid_name); }),
     Row::text("FluidNameTS", [](const S& s) { return whole_text(s.tube_fluid_name); }),

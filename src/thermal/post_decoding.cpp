@@ -1,15 +1,15 @@
 // Values derived once the whole deck is decoded: the host wants orientation codes, hot and
 // cold fluid names and nominal nozzle sizes where the deck gives angles, sides and diameters.
 #include "thermal/post_decoding.hpp"
-#include "core/host_codes.hpp"
-#include "core/stream_sides.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
 
+#include "core/host_codes.hpp"
 #include "core/numeric_helpers.hpp"
+#include "core/stream_sides.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
@@ -35,13 +35,19 @@ void derive_baffle_orientation(ConversionState& s) {
   if (!(type <= baffle_type::kTripleSegmental || type == baffle_type::kRod)) return;
   const float angle = s.baffle_cut_angle;
   if (s.orientation_code == 0.0f || s.orientation_code == 2.0f) {
-    if (angle == 90.0f) s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
-    else if (angle == 45.0f) s.baffle_orientation_code = baffle_orientation::kRotatedCut;
-    else if (angle == 0.0f) s.baffle_orientation_code = baffle_orientation::kVerticalCut;
+    if (angle == 90.0f)
+      s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
+    else if (angle == 45.0f)
+      s.baffle_orientation_code = baffle_orientation::kRotatedCut;
+    else if (angle == 0.0f)
+      s.baffle_orientation_code = baffle_orientation::kVerticalCut;
   } else if (s.orientation_code == 1.0f) {
-    if (angle == 0.0f) s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
-    else if (angle == 45.0f) s.baffle_orientation_code = baffle_orientation::kRotatedCut;
-    else if (angle == 90.0f) s.baffle_orientation_code = baffle_orientation::kVerticalCut;
+    if (angle == 0.0f)
+      s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
+    else if (angle == 45.0f)
+      s.baffle_orientation_code = baffle_orientation::kRotatedCut;
+    else if (angle == 90.0f)
+      s.baffle_orientation_code = baffle_orientation::kVerticalCut;
   }
 }
 
@@ -49,12 +55,15 @@ void derive_baffle_orientation(ConversionState& s) {
 // which side the shell outlet nozzle ends up.
 void derive_baffle_parity(ConversionState& s) {
   s.u_bend_flag = 0.0f;
-  if (field_is_word(s.u_bend_baffle, "YES") && s.rear_head_code == rear_head::kU) s.u_bend_flag = 1.0f;
+  if (field_is_word(s.u_bend_baffle, "YES") && s.rear_head_code == rear_head::kU)
+    s.u_bend_flag = 1.0f;
   const float n = s.u_bend_flag + s.baffle_count;
   s.baffle_parity_code = 2.0f * std::trunc(n / 2.0f) == n ? 2.0f : 1.0f;
 }
 
-bool is_shell_type_f_to_x(float shell) { return shell >= shell_type::kF && shell <= shell_type::kX; }
+bool is_shell_type_f_to_x(float shell) {
+  return shell >= shell_type::kF && shell <= shell_type::kX;
+}
 
 // Orientation 0: shell inlet on top; the tube field is measured down from the top.
 void orient_nozzles_inlet_on_top(ConversionState& s, bool even) {
@@ -73,7 +82,8 @@ void orient_nozzles_inlet_on_top(ConversionState& s, bool even) {
 }
 
 // Orientation 1: side-entry nozzles; no tube-field distance applies.
-void orient_nozzles_side_entry(ConversionState& s) { s.shell_nozzle_orientations = {nozzle_orientation::kQuarter, nozzle_orientation::kThreeQuarters};
+void orient_nozzles_side_entry(ConversionState& s) {
+  s.shell_nozzle_orientations = {nozzle_orientation::kQuarter, nozzle_orientation::kThreeQuarters};
 }
 
 // Orientation 2: the mirror of orientation 0, shell inlet at the bottom. A J shell keeps its
@@ -85,7 +95,8 @@ void orient_nozzles_inlet_at_bottom(ConversionState& s, bool even) {
     s.shell_nozzle_orientations[1] = even ? nozzle_orientation::kTop : nozzle_orientation::kBottom;
   } else if (is_shell_type_f_to_x(shell)) {
     s.shell_nozzle_orientations[1] = nozzle_orientation::kTop;
-    if (shell == shell_type::kF) s.tube_nozzle_orientations = {nozzle_orientation::kTop, nozzle_orientation::kBottom};
+    if (shell == shell_type::kF)
+      s.tube_nozzle_orientations = {nozzle_orientation::kTop, nozzle_orientation::kBottom};
   }
   s.dist_up_from_bottom = s.tube_field_distance_1;
   if (even) s.dist_down_from_top = s.tube_field_distance_2;
@@ -94,9 +105,12 @@ void orient_nozzles_inlet_at_bottom(ConversionState& s, bool even) {
 // Deck line 499 selects the arrangement; any other code leaves every orientation unset.
 void derive_nozzle_orientations(ConversionState& s) {
   const bool even = s.baffle_parity_code == kEvenParity;
-  if (s.orientation_code == 0.0f) orient_nozzles_inlet_on_top(s, even);
-  else if (s.orientation_code == 1.0f) orient_nozzles_side_entry(s);
-  else if (s.orientation_code == 2.0f) orient_nozzles_inlet_at_bottom(s, even);
+  if (s.orientation_code == 0.0f)
+    orient_nozzles_inlet_on_top(s, even);
+  else if (s.orientation_code == 1.0f)
+    orient_nozzles_side_entry(s);
+  else if (s.orientation_code == 2.0f)
+    orient_nozzles_inlet_at_bottom(s, even);
 }
 
 // The host's fluid-name fields hold 20 characters; the deck's hold 40.

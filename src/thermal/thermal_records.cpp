@@ -1,12 +1,12 @@
 // The deck gives every process value per side (shell, tube); the host wants them per stream
 // (hot, cold). This allocates the sides to the streams and writes the thermal records.
 #include "thermal/thermal_records.hpp"
-#include "core/host_codes.hpp"
 
 #include <array>
 
-#include "core/stream_sides.hpp"
 #include "core/emission_table.hpp"
+#include "core/host_codes.hpp"
+#include "core/stream_sides.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
@@ -106,7 +106,8 @@ StreamValues allocate_streams(const ConversionState& s, const UnitFactors& f) {
   v.outlet_temperature = allocate(shell_hot, s.shell_outlet_temperature, s.tube_outlet_temperature);
   v.operating_pressure =
       allocate(shell_hot, s.shell_inlet_pressure * f.pressure, s.tube_inlet_pressure * f.pressure);
-  v.fouling_resistance = allocate(shell_hot_by_code, s.shell_fouling_resistance, s.tube_fouling_resistance);
+  v.fouling_resistance =
+      allocate(shell_hot_by_code, s.shell_fouling_resistance, s.tube_fouling_resistance);
   v.allowed_pressure_drop = allocate(shell_hot_by_code, s.shell_allowed_pressure_drop * f.pressure,
                                      s.tube_allowed_pressure_drop * f.pressure);
   return v;
@@ -140,10 +141,14 @@ constexpr std::array kThermalRecords = {
     Row::real("BafTypeQALT", [](const T& t) { return t.s.qalt_baffle_type_code; }),
     Row::real("ShlSerNum", [](const T& t) { return static_cast<float>(t.s.shells_in_series); }),
     Row::real("ShlParNum", [](const T& t) { return static_cast<float>(t.s.shells_in_parallel); }),
-    Row::real_list("NozImpTypeSS", [](const T& t) { return two_entries(t.s.belt_impingement_types); }),
-    Row::real_list("NozVapBltSlotAreaSS", [](const T& t) { return two_entries(t.s.belt_slot_areas); }),
-    Row::real_list("NozVapBltDiamClrSS", [](const T& t) { return two_entries(t.s.belt_diametral_clearances); }),
-    Row::real_list("NozVapBltAxialLengSS", [](const T& t) { return two_entries(t.s.belt_lengths); }),
+    Row::real_list("NozImpTypeSS",
+                   [](const T& t) { return two_entries(t.s.belt_impingement_types); }),
+    Row::real_list("NozVapBltSlotAreaSS",
+                   [](const T& t) { return two_entries(t.s.belt_slot_areas); }),
+    Row::real_list("NozVapBltDiamClrSS",
+                   [](const T& t) { return two_entries(t.s.belt_diametral_clearances); }),
+    Row::real_list("NozVapBltAxialLengSS",
+                   [](const T& t) { return two_entries(t.s.belt_lengths); }),
 };
 
 }  // namespace
@@ -152,7 +157,8 @@ void write_thermal_records(ConversionState& s, KeywordWriter& out) {
   const UnitFactors factors = unit_factors(s.unit_system);
   const FlowQuantities q = allocate_flow_quantities(s, shell_inlet_hotter(s), factors.flow);
   s.hot_appl_type = hot_application_type(s.hot_appl_type, q.hot_a_in, q.hot_a_out, q.hot_b_in);
-  s.cold_appl_type = cold_application_type(s.cold_appl_type, q.cold_a_in, q.cold_a_out, q.cold_b_out);
+  s.cold_appl_type =
+      cold_application_type(s.cold_appl_type, q.cold_a_in, q.cold_a_out, q.cold_b_out);
   // A deck that names no calculation mode is taken as a rating case.
   if (s.program_mode <= 0.0f) s.program_mode = program_mode::kRating;
 

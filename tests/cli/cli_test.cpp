@@ -1,7 +1,4 @@
 // The qalt2morv command: exit codes, where output and diagnostics go, batch conversion.
-#include "batch_inputs.hpp"
-#include "cli_app.hpp"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "batch_inputs.hpp"
+#include "cli_app.hpp"
 #include "qalt2morv/convert.hpp"
 #include "support/test_files.hpp"
 
@@ -41,7 +40,8 @@ std::vector<std::string> files_under(const fs::path& root) {
   std::vector<std::string> names;
   std::error_code ec;
   for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file()) names.push_back(it->path().lexically_relative(root).generic_string());
+    if (it->is_regular_file())
+      names.push_back(it->path().lexically_relative(root).generic_string());
   }
   std::sort(names.begin(), names.end());
   return names;
@@ -75,17 +75,32 @@ TEST_F(Cli, ExitCodesAndStreams) {
       {{"--version"}, kExitOk, "qalt2morv ", ""},
       {{}, kExitUsage, "", "try 'qalt2morv --help'"},
       {{"frobnicate"}, kExitUsage, "", "unknown command \"frobnicate\"\ntry 'qalt2morv --help'"},
-      {{"conver", kExample}, kExitUsage, "", "unknown command \"conver\"; did you mean \"convert\"?"},
+      {{"conver", kExample},
+       kExitUsage,
+       "",
+       "unknown command \"conver\"; did you mean \"convert\"?"},
       {{"Convert"}, kExitUsage, "", "did you mean \"convert\"?"},
       {{"convert", kExample, "--recursive"}, kExitUsage, "", "need --out-dir"},
-      {{"convert", kExample, "--out-dir", "y", "--report", "r.txt"}, kExitUsage, "", "must end in .csv or .jsonl"},
+      {{"convert", kExample, "--out-dir", "y", "--report", "r.txt"},
+       kExitUsage,
+       "",
+       "must end in .csv or .jsonl"},
       {{"convert"}, kExitUsage, "", "try 'qalt2morv --help'"},
       {{"convert", kExample, "--bogus"}, kExitUsage, "", "try 'qalt2morv --help'"},
       {{"convert", kExample, kExample}, kExitUsage, "", "several decks need --out-dir"},
-      {{"convert", kExample, "-o", "x", "--out-dir", "y"}, kExitUsage, "", "try 'qalt2morv --help'"},
-      {{"convert", kExample, "-j", "0", "--out-dir", "y"}, kExitUsage, "", "try 'qalt2morv --help'"},
+      {{"convert", kExample, "-o", "x", "--out-dir", "y"},
+       kExitUsage,
+       "",
+       "try 'qalt2morv --help'"},
+      {{"convert", kExample, "-j", "0", "--out-dir", "y"},
+       kExitUsage,
+       "",
+       "try 'qalt2morv --help'"},
       {{"convert", missing}, kExitConversionFailed, "", "missing.deck: deck not found"},
-      {{"convert", bad.string()}, kExitConversionFailed, "", "pump.deck: line 148: \"12a4\" is not a number"},
+      {{"convert", bad.string()},
+       kExitConversionFailed,
+       "",
+       "pump.deck: line 148: \"12a4\" is not a number"},
       {{"convert", kExample}, kExitOk, "QALTUoM,1.000000,0\n", ""},
       {{"convert", kExample, "-o", "-"}, kExitOk, "QALTUoM,1.000000,0\n", ""},
   };
@@ -142,15 +157,19 @@ TEST_F(Cli, BatchConvertsEveryDeckAndReportsFailures) {
   const std::string example = read_file(kExample);
   for (int i = 0; i < 6; ++i) write_file(in / ("deck" + std::to_string(i) + ".txt"), example);
   write_file(in / "broken.txt", "U\n" + std::string(146, '\n') + "1.5.2\n");
-  const CliRun r = run_cli({"convert", in.string(), "--glob", "*.txt", "--out-dir", out.string(), "-j", "2"});
+  const CliRun r =
+      run_cli({"convert", in.string(), "--glob", "*.txt", "--out-dir", out.string(), "-j", "2"});
   EXPECT_EQ(r.code, kExitConversionFailed);
   EXPECT_NE(r.err.find("converted 6, failed 1"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("broken.txt: line 148: \"1.5.2\" is not a number"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("broken.txt: line 148: \"1.5.2\" is not a number"), std::string::npos)
+      << r.err;
   const std::string expected = expected_keywords(kExample);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(read_file(out / ("deck" + std::to_string(i) + ".kw")), expected) << i;
+  for (int i = 0; i < 6; ++i)
+    EXPECT_EQ(read_file(out / ("deck" + std::to_string(i) + ".kw")), expected) << i;
   EXPECT_FALSE(fs::exists(out / "broken.kw"));
 
-  const CliRun ok = run_cli({"convert", (in / "deck0.txt").string(), "--out-dir", out.string(), "--ext", ".key", "-q"});
+  const CliRun ok = run_cli(
+      {"convert", (in / "deck0.txt").string(), "--out-dir", out.string(), "--ext", ".key", "-q"});
   EXPECT_EQ(ok.code, kExitOk);
   EXPECT_EQ(ok.err, "");
   EXPECT_EQ(read_file(out / "deck0.key"), expected);
@@ -163,10 +182,12 @@ TEST_F(Cli, BatchRefusesTwoDecksWritingTheSameKeywordFile) {
   fs::create_directories(b);
   write_file(a / "e101.deck", read_file(kExample));
   write_file(b / "e101.deck", "U\n");
-  const CliRun r = run_cli({"convert", (a / "e101.deck").string(), (b / "e101.deck").string(), "--out-dir",
-                         (dir_ / "out").string()});
+  const CliRun r = run_cli({"convert", (a / "e101.deck").string(), (b / "e101.deck").string(),
+                            "--out-dir", (dir_ / "out").string()});
   EXPECT_EQ(r.code, kExitConversionFailed);
-  EXPECT_NE(r.err.find("another deck of this batch writes the same keyword file"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("another deck of this batch writes the same keyword file"),
+            std::string::npos)
+      << r.err;
   EXPECT_EQ(read_file(dir_ / "out" / "e101.kw"), expected_keywords(kExample));
 }
 
@@ -178,18 +199,28 @@ TEST(DeckNames, Patterns) {
     bool matches;
   };
   const Case cases[] = {
-      {"*.deck", "E-101.deck", true, true},       {"*.deck", "E-101.DECK", true, true},
-      {"*.deck", "E-101.Deck", false, false},     {"*.deck", "E-101.deck.bak", true, false},
-      {"*.deck", "notes.md", true, false},        {"*.deck", ".deck", true, true},
-      {"E-1??.dat", "E-101.dat", false, true},    {"E-1??.dat", "E-1011.dat", false, false},
-      {"[AE]-*", "A-7", false, true},             {"[AE]-*", "B-7", false, false},
-      {"[!A]-*", "B-7", false, true},             {"[a-c]*.txt", "b1.txt", false, true},
-      {"[a-c]*.txt", "d1.txt", false, false},     {"*a*b*c", "xxaxxbxxc", false, true},
-      {"*a*b*c", "xxaxxcxxb", false, false},      {"[unclosed", "[unclosed", false, true},
-      {"*", "", false, true},                     {"?", "", false, false},
+      {"*.deck", "E-101.deck", true, true},
+      {"*.deck", "E-101.DECK", true, true},
+      {"*.deck", "E-101.Deck", false, false},
+      {"*.deck", "E-101.deck.bak", true, false},
+      {"*.deck", "notes.md", true, false},
+      {"*.deck", ".deck", true, true},
+      {"E-1??.dat", "E-101.dat", false, true},
+      {"E-1??.dat", "E-1011.dat", false, false},
+      {"[AE]-*", "A-7", false, true},
+      {"[AE]-*", "B-7", false, false},
+      {"[!A]-*", "B-7", false, true},
+      {"[a-c]*.txt", "b1.txt", false, true},
+      {"[a-c]*.txt", "d1.txt", false, false},
+      {"*a*b*c", "xxaxxbxxc", false, true},
+      {"*a*b*c", "xxaxxcxxb", false, false},
+      {"[unclosed", "[unclosed", false, true},
+      {"*", "", false, true},
+      {"?", "", false, false},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(name_matches(c.pattern, c.name, c.case_blind), c.matches) << c.pattern << " " << c.name;
+    EXPECT_EQ(name_matches(c.pattern, c.name, c.case_blind), c.matches)
+        << c.pattern << " " << c.name;
   }
 }
 
@@ -211,26 +242,33 @@ TEST_F(Cli, ArchiveOfPlantFoldersIsMirroredDecksOnly) {
   // Without -r the top folder holds no deck: an error naming it, and nothing created.
   const CliRun flat = run_cli({"convert", archive.string(), "--out-dir", out.string()});
   EXPECT_EQ(flat.code, kExitConversionFailed);
-  EXPECT_NE(flat.err.find(archive.string() + ": no deck in this folder (looked for *.deck); -r searches its sub-folders"),
-            std::string::npos)
+  EXPECT_NE(
+      flat.err.find(archive.string() +
+                    ": no deck in this folder (looked for *.deck); -r searches its sub-folders"),
+      std::string::npos)
       << flat.err;
   EXPECT_FALSE(fs::exists(out));
 
-  const CliRun r = run_cli({"convert", archive.string(), "-r", "--out-dir", out.string(), "-j", "2"});
+  const CliRun r =
+      run_cli({"convert", archive.string(), "-r", "--out-dir", out.string(), "-j", "2"});
   EXPECT_EQ(r.code, kExitOk) << r.err;
   EXPECT_NE(r.err.find("converted 3, failed 0"), std::string::npos) << r.err;
-  const std::vector<std::string> expected_names = {"plant-a/E-101.kw", "plant-a/unit-2/E-201.kw", "plant-b/E-301.kw"};
+  const std::vector<std::string> expected_names = {"plant-a/E-101.kw", "plant-a/unit-2/E-201.kw",
+                                                   "plant-b/E-301.kw"};
   EXPECT_EQ(files_under(out), expected_names);
-  for (const auto& n : expected_names) EXPECT_EQ(read_file(out / n), expected_keywords(kExample)) << n;
+  for (const auto& n : expected_names)
+    EXPECT_EQ(read_file(out / n), expected_keywords(kExample)) << n;
 
   // --glob takes other names; a pattern matching nothing is the same error as no deck.
-  const CliRun notes = run_cli({"convert", (archive / "plant-a").string(), "--glob", "*.md", "--out-dir",
-                                (dir_ / "notes").string()});
+  const CliRun notes = run_cli({"convert", (archive / "plant-a").string(), "--glob", "*.md",
+                                "--out-dir", (dir_ / "notes").string()});
   EXPECT_EQ(notes.code, kExitOk) << notes.err;
   EXPECT_TRUE(fs::exists(dir_ / "notes" / "notes.kw"));
-  const CliRun none = run_cli({"convert", archive.string(), "-r", "--glob", "*.dat", "--out-dir", out.string()});
+  const CliRun none =
+      run_cli({"convert", archive.string(), "-r", "--glob", "*.dat", "--out-dir", out.string()});
   EXPECT_EQ(none.code, kExitConversionFailed);
-  EXPECT_NE(none.err.find("no deck in this folder (looked for *.dat, in sub-folders too)"), std::string::npos)
+  EXPECT_NE(none.err.find("no deck in this folder (looked for *.dat, in sub-folders too)"),
+            std::string::npos)
       << none.err;
 }
 
@@ -244,12 +282,17 @@ TEST_F(Cli, BatchChecksEveryInputBeforeCreatingAnything) {
     std::string in_err;
   };
   const Case cases[] = {
-      {"missing deck", {"convert", kExample, (dir_ / "missing.deck").string(), "--out-dir", out.string()},
+      {"missing deck",
+       {"convert", kExample, (dir_ / "missing.deck").string(), "--out-dir", out.string()},
        "missing.deck: deck not found"},
-      {"empty folder", {"convert", dir_.string() + "/empty", "--out-dir", out.string()}, "no deck in this folder"},
-      {"output folder is a file", {"convert", kExample, "--out-dir", file.string()},
+      {"empty folder",
+       {"convert", dir_.string() + "/empty", "--out-dir", out.string()},
+       "no deck in this folder"},
+      {"output folder is a file",
+       {"convert", kExample, "--out-dir", file.string()},
        "a_file: cannot create the output folder: File exists"},
-      {"output folder under a file", {"convert", kExample, "--out-dir", (file / "sub").string()},
+      {"output folder under a file",
+       {"convert", kExample, "--out-dir", (file / "sub").string()},
 #if defined(_WIN32)
        "cannot create the output folder: "},
 #else
@@ -270,7 +313,8 @@ TEST_F(Cli, UpdateConvertsOnlyMissingOrOlderKeywordFiles) {
   const fs::path in = dir_ / "in";
   const fs::path out = dir_ / "out";
   fs::create_directories(in);
-  for (int i = 0; i < 4; ++i) write_file(in / ("E-" + std::to_string(i) + ".deck"), read_file(kExample));
+  for (int i = 0; i < 4; ++i)
+    write_file(in / ("E-" + std::to_string(i) + ".deck"), read_file(kExample));
   ASSERT_EQ(run_cli({"convert", in.string(), "--out-dir", out.string()}).code, kExitOk);
   fs::remove(out / "E-1.kw");
   write_file(out / "E-2.kw", "stale");
@@ -303,23 +347,27 @@ TEST_F(Cli, ReportsListEveryDeckWithItsStatus) {
   write_file(in / "c.deck", "U\n" + std::string(11, '\n') + "design\n");  // one note, deck line 13
   const std::string a_kw = (out / "a.kw").string();
   const fs::path csv = dir_ / "report.csv";
-  const CliRun r = run_cli({"convert", in.string(), "--out-dir", out.string(), "--report", csv.string(), "-j", "1"});
+  const CliRun r = run_cli(
+      {"convert", in.string(), "--out-dir", out.string(), "--report", csv.string(), "-j", "1"});
   EXPECT_EQ(r.code, kExitConversionFailed);
   EXPECT_NE(r.err.find("report: " + csv.string()), std::string::npos) << r.err;
-  const std::string b_message = "line 148: \\\"1.5.2\\\" is not a number";  // quotes escaped in JSON
+  const std::string b_message =
+      "line 148: \\\"1.5.2\\\" is not a number";  // quotes escaped in JSON
   const std::string csv_text = read_file(csv);
-  const std::string expected_csv =
-      "deck,keyword_file,status,line,field,message,notes\n" +  //
-      (in / "a.deck").string() + "," + a_kw + ",converted,,,,0\n" +
-      (in / "b.deck").string() + "," + (out / "b.kw").string() + ",failed,148,,";
+  const std::string expected_csv = "deck,keyword_file,status,line,field,message,notes\n" +  //
+                                   (in / "a.deck").string() + "," + a_kw + ",converted,,,,0\n" +
+                                   (in / "b.deck").string() + "," + (out / "b.kw").string() +
+                                   ",failed,148,,";
   EXPECT_EQ(csv_text.substr(0, expected_csv.size()), expected_csv) << csv_text;
   EXPECT_NE(csv_text.find("is not a number"), std::string::npos) << csv_text;
-  EXPECT_NE(csv_text.find((in / "c.deck").string() + "," + (out / "c.kw").string() + ",converted,,,,1\n"),
-            std::string::npos)
+  EXPECT_NE(
+      csv_text.find((in / "c.deck").string() + "," + (out / "c.kw").string() + ",converted,,,,1\n"),
+      std::string::npos)
       << csv_text;
 
   const fs::path jsonl = dir_ / "report.JSONL";
-  ASSERT_EQ(run_cli({"convert", in.string(), "--out-dir", out.string(), "--report", jsonl.string(), "--update", "-q"})
+  ASSERT_EQ(run_cli({"convert", in.string(), "--out-dir", out.string(), "--report", jsonl.string(),
+                     "--update", "-q"})
                 .code,
             kExitConversionFailed);
   std::istringstream lines(read_file(jsonl));
@@ -327,7 +375,8 @@ TEST_F(Cli, ReportsListEveryDeckWithItsStatus) {
   for (std::string line; std::getline(lines, line);) rows.push_back(line);
   ASSERT_EQ(rows.size(), 3u);
   EXPECT_EQ(rows[0], "{\"deck\":\"" + (in / "a.deck").string() + "\",\"keyword_file\":\"" + a_kw +
-                         "\",\"status\":\"up to date\",\"line\":null,\"field\":\"\",\"message\":\"\",\"notes\":0}");
+                         "\",\"status\":\"up to "
+                         "date\",\"line\":null,\"field\":\"\",\"message\":\"\",\"notes\":0}");
   EXPECT_NE(rows[1].find("\"line\":148,"), std::string::npos) << rows[1];
   EXPECT_NE(rows[1].find(b_message), std::string::npos) << rows[1];
   EXPECT_NE(rows[1].find("\"status\":\"failed\""), std::string::npos) << rows[1];
@@ -340,7 +389,8 @@ TEST_F(Cli, DeckFromStandardInputToAFileIsWrittenInOnePiece) {
   EXPECT_EQ(read_file(out), expected_keywords(kExample));
 
   // A malformed deck leaves no keyword file, not even the old one.
-  const CliRun bad = run_cli({"convert", "-", "-o", out.string()}, "U\n" + std::string(146, '\n') + "12a4\n");
+  const CliRun bad =
+      run_cli({"convert", "-", "-o", out.string()}, "U\n" + std::string(146, '\n') + "12a4\n");
   EXPECT_EQ(bad.code, kExitConversionFailed);
   EXPECT_NE(bad.err.find("-: line 148"), std::string::npos) << bad.err;
   EXPECT_FALSE(fs::exists(out));
@@ -354,7 +404,8 @@ TEST_F(Cli, DeckFromStandardInputToAFileIsWrittenInOnePiece) {
   EXPECT_FALSE(fs::is_symlink(out));
   EXPECT_EQ(read_file(target), "keep me");
   EXPECT_EQ(read_file(out), expected_keywords(kExample));
-  EXPECT_EQ(files_under(dir_), (std::vector<std::string>{"e101.kw", "target.txt"}));  // no temporary left
+  EXPECT_EQ(files_under(dir_),
+            (std::vector<std::string>{"e101.kw", "target.txt"}));  // no temporary left
 #else
   EXPECT_EQ(files_under(dir_), std::vector<std::string>{"e101.kw"});
 #endif

@@ -1,11 +1,11 @@
 // explain, check and convert --format json through run(args, out, err): exit codes, the JSON
 // documents' keys and values, and that check and explain write nothing.
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -51,7 +51,8 @@ class CliJson : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           (std::string("qalt2morv_cli_json_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           (std::string("qalt2morv_cli_json_") +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     good_ = (dir_ / "good.deck").string();
@@ -62,7 +63,9 @@ class CliJson : public ::testing::Test {
     std::ofstream(malformed_, std::ios::binary) << example_with(41, "N/A");
   }
   void TearDown() override { fs::remove_all(dir_); }
-  std::size_t files_in_dir() const { return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {})); }
+  std::size_t files_in_dir() const {
+    return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
+  }
   fs::path dir_;
   std::string good_, noted_, malformed_;
 };
@@ -80,7 +83,8 @@ TEST_F(CliJson, ExplainJsonIsTheExplanation) {
     EXPECT_EQ(rec["key"], e.records[i].key);
     EXPECT_EQ(rec["occurrence"], e.records[i].occurrence);
     EXPECT_EQ(rec["lines"].get<std::vector<int>>(), e.records[i].lines);
-    EXPECT_EQ(rec["text"].get<std::string>() + "\n", e.records[i].text) << "the text without its last line end";
+    EXPECT_EQ(rec["text"].get<std::string>() + "\n", e.records[i].text)
+        << "the text without its last line end";
   }
   ASSERT_EQ(doc["absent"].size(), e.absent.size());
   EXPECT_EQ(doc["failing_lines"].get<std::vector<int>>(), e.failing_lines);
@@ -91,7 +95,8 @@ TEST_F(CliJson, ExplainSelectsByKeyAndByLine) {
   const json by_key = json::parse(run_cli({"explain", good_, "TempInSS", "--format", "json"}).out);
   ASSERT_EQ(by_key["records"].size(), 1u);
   EXPECT_EQ(by_key["records"][0]["key"], "TempInSS");
-  const json by_line = json::parse(run_cli({"explain", good_, "--line", "150", "--format", "json"}).out);
+  const json by_line =
+      json::parse(run_cli({"explain", good_, "--line", "150", "--format", "json"}).out);
   ASSERT_FALSE(by_line["records"].empty());
   for (const json& rec : by_line["records"]) {
     const auto lines = rec["lines"].get<std::vector<int>>();
@@ -143,7 +148,8 @@ TEST_F(CliJson, CheckExitStatusesAndJsonLines) {
       {{"check", good_, "--strict"}, kExitOk},
       {{"check", good_, malformed_}, kExitConversionFailed},
   };
-  for (const Case& c : cases) EXPECT_EQ(run_cli(c.args).code, c.code) << c.args[1] << " " << c.args.back();
+  for (const Case& c : cases)
+    EXPECT_EQ(run_cli(c.args).code, c.code) << c.args[1] << " " << c.args.back();
 
   const std::size_t before = files_in_dir();
   const CliRun r = run_cli({"check", good_, noted_, malformed_, "--format", "json", "-j", "2"});
@@ -163,7 +169,9 @@ TEST_F(CliJson, CheckExitStatusesAndJsonLines) {
   EXPECT_EQ(docs[2]["line"], 41);
 
   const CliRun folder = run_cli({"check", dir_.string()});
-  EXPECT_NE(folder.out.find("checked 3 decks: 2 converted, 1 failed, 1 with notes\n"), std::string::npos) << folder.out;
+  EXPECT_NE(folder.out.find("checked 3 decks: 2 converted, 1 failed, 1 with notes\n"),
+            std::string::npos)
+      << folder.out;
   EXPECT_NE(folder.out.find("  line 17: 1 notes\n"), std::string::npos) << folder.out;
 }
 
@@ -202,7 +210,9 @@ TEST_F(CliJson, ConvertJsonHoldsTheKeywordFileRecordByRecord) {
   }
 
   const fs::path out_dir = dir_ / "out";
-  EXPECT_EQ(run_cli({"convert", good_, noted_, "--out-dir", out_dir.string(), "--format", "json"}).code, kExitOk);
+  EXPECT_EQ(
+      run_cli({"convert", good_, noted_, "--out-dir", out_dir.string(), "--format", "json"}).code,
+      kExitOk);
   EXPECT_EQ(json::parse(read_file(out_dir / "good.json")), doc);
   EXPECT_TRUE(fs::exists(out_dir / "noted.json"));
   EXPECT_EQ(run_cli({"convert", malformed_, "--format", "json"}).code, kExitConversionFailed);

@@ -36,7 +36,8 @@ TEST(CodePage, KnownMappings) {
   struct Case {
     unsigned char oem, ansi;
   };
-  const Case cases[] = {{'A', 'A'}, {0x7F, 0x7F}, {0x82, 0xE9}, {0x81, 0xFC}, {0xE1, 0xDF}, {0x9C, 0xA3}, {0xB3, 0xA6}};
+  const Case cases[] = {{'A', 'A'},   {0x7F, 0x7F}, {0x82, 0xE9}, {0x81, 0xFC},
+                        {0xE1, 0xDF}, {0x9C, 0xA3}, {0xB3, 0xA6}};
   for (const auto& c : cases) EXPECT_EQ(oem_to_ansi(c.oem), c.ansi) << int(c.oem);
 }
 
@@ -58,9 +59,11 @@ TEST(CodePage, PlatformConversionAgreesWithTheTableForAll256Bytes) {
   oem_to_ansi_in_place(counted, sizeof counted);
   for (int b = 0; b < 256; ++b) {
     const unsigned char expected = oem_to_ansi(static_cast<unsigned char>(b));
-    EXPECT_EQ(static_cast<unsigned char>(counted[b]), expected) << "byte " << b << " through oem_to_ansi_in_place";
+    EXPECT_EQ(static_cast<unsigned char>(counted[b]), expected)
+        << "byte " << b << " through oem_to_ansi_in_place";
     if (b > 0) {
-      EXPECT_EQ(static_cast<unsigned char>(converted[b - 1]), expected) << "byte " << b << " through OemToCharA";
+      EXPECT_EQ(static_cast<unsigned char>(converted[b - 1]), expected)
+          << "byte " << b << " through OemToCharA";
     }
   }
 }

@@ -27,13 +27,16 @@ TEST(KeywordWriter, Scalars) {
       {"real", [](KeywordWriter& w) { w.put_real("Key", 1.5f); }, "Key,1.500000,0\n"},
       {"real zero skipped", [](KeywordWriter& w) { w.put_real("Key", 0.0f); }, ""},
       {"real minus zero skipped", [](KeywordWriter& w) { w.put_real("Key", -0.0f); }, ""},
-      {"tiny real is not zero", [](KeywordWriter& w) { w.put_real("Key", 0.0000001f); }, "Key,0.000000,0\n"},
+      {"tiny real is not zero", [](KeywordWriter& w) { w.put_real("Key", 0.0000001f); },
+       "Key,0.000000,0\n"},
       {"tiny negative", [](KeywordWriter& w) { w.put_real("Key", -2.5e-7f); }, "Key,-0.000000,0\n"},
       {"0.1", [](KeywordWriter& w) { w.put_real("Key", 0.1f); }, "Key,0.100000,0\n"},
       {"float widened", [](KeywordWriter& w) { w.put_real("Key", 152.3f); }, "Key,152.300003,0\n"},
-      {"largest float", [](KeywordWriter& w) { w.put_real("K", std::numeric_limits<float>::max()); },
+      {"largest float",
+       [](KeywordWriter& w) { w.put_real("K", std::numeric_limits<float>::max()); },
        "K,340282346638528859811704183484516925440.000000,0\n"},
-      {"real always writes zero", [](KeywordWriter& w) { w.put_real_always("Key", 0.0f); }, "Key,0.000000,0\n"},
+      {"real always writes zero", [](KeywordWriter& w) { w.put_real_always("Key", 0.0f); },
+       "Key,0.000000,0\n"},
       {"int", [](KeywordWriter& w) { w.put_int("Key", -42); }, "Key,-42,0\n"},
       {"int zero skipped", [](KeywordWriter& w) { w.put_int("Key", 0); }, ""},
       {"int always writes zero", [](KeywordWriter& w) { w.put_int_always("Key", 0); }, "Key,0,0\n"},
@@ -104,11 +107,13 @@ TEST(KeywordWriter, Lists) {
          w.put_int_array("Key", v);
        },
        "Key,0,2\n0, \n7, \n"},
-      {"empty array", [](KeywordWriter& w) { w.put_int_array("Key", std::span<const std::int32_t>()); }, ""},
+      {"empty array",
+       [](KeywordWriter& w) { w.put_int_array("Key", std::span<const std::int32_t>()); }, ""},
       {"text list: blank entries before the last present one are written in full",
        [](KeywordWriter& w) { w.put_text_list("Key", "    AB  \0\0\0\0", 4, 3); },
        "Key,0,2\n\"    \", \n\"AB  \", \n"},
-      {"text list with no present entry", [](KeywordWriter& w) { w.put_text_list("Key", "    \0   ", 4, 2); }, ""},
+      {"text list with no present entry",
+       [](KeywordWriter& w) { w.put_text_list("Key", "    \0   ", 4, 2); }, ""},
   };
   for (const auto& c : cases) {
     KeywordWriter w;
@@ -123,12 +128,12 @@ TEST(KeywordWriter, Texts) {
     std::string expected;
   };
   const Case cases[] = {
-      {"WATER     ", "Key,\"WATER     \",0\n"},   // trailing blanks are part of the text
+      {"WATER     ", "Key,\"WATER     \",0\n"},  // trailing blanks are part of the text
       {" WATER", ""},                            // a leading blank: nothing
       {"3/4\" TUBE", "Key,\"3/4in TUBE\",0\n"},  // inch marks
       {"1\" x 2\"", "Key,\"1in x 2in\",0\n"},
       {std::string("AB\0CD", 5), "Key,\"AB\",0\n"},  // ends at a zero byte
-      {"\x81\x82\xB3", "Key,\"\xFC\xE9\xA6\",0\n"},    // code page 437 to 1252
+      {"\x81\x82\xB3", "Key,\"\xFC\xE9\xA6\",0\n"},  // code page 437 to 1252
   };
   for (const auto& c : cases) {
     KeywordWriter w;
@@ -193,7 +198,8 @@ TEST(KeywordWriter, FixedFormattingMatchesPrintf) {
   for (int i = 0; i < 200000; ++i) {
     float v = std::bit_cast<float>(bits(rng));
     if (i % 4 == 1) v = static_cast<float>(bits(rng) % 2000000) / 1000.0f;  // ordinary magnitudes
-    if (i % 4 == 2) v = static_cast<float>(bits(rng) % 100000) * 0.00001f;  // around the sixth decimal
+    if (i % 4 == 2)
+      v = static_cast<float>(bits(rng) % 100000) * 0.00001f;  // around the sixth decimal
     if (!std::isfinite(v) || v == 0.0f) continue;
     KeywordWriter w;
     w.put_real("K", v);
@@ -208,8 +214,9 @@ TEST(KeywordWriter, FixedFormattingMatchesPrintf) {
 // Values exactly halfway between two sixth decimals (k / 2^m), and the edges of the exact
 // range, against "%f".
 TEST(KeywordWriter, HalfwayValuesRoundToEvenAsPrintfDoes) {
-  std::vector<float> values = {0.0078125f, 0.0234375f, 0.0390625f, 999999999.0f, 1e9f, 1.0000001e9f, 8388607.5f,
-                               -0.0078125f, 1.5e-45f, -3.0e-7f, 0.0000005f, 0.0000015f};
+  std::vector<float> values = {0.0078125f, 0.0234375f,   0.0390625f, 999999999.0f,
+                               1e9f,       1.0000001e9f, 8388607.5f, -0.0078125f,
+                               1.5e-45f,   -3.0e-7f,     0.0000005f, 0.0000015f};
   for (int m = 7; m <= 12; ++m) {
     for (int k = 1; k < 4096; k += 2) values.push_back(std::ldexp(static_cast<float>(k), -m));
   }

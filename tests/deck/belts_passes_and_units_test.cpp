@@ -22,16 +22,12 @@ TEST(DeckBeltsPassesAndUnits, BeltNozzlesChooseWhichBeltsReachTheLayout) {
     float length_1, diameter_1, length_2, diameter_2;
   };
   const Case cases[] = {
-      {"1", {3, 0}, 10, 32, 0, 0},  {"2", {0, 3}, 0, 0, 20, 36}, {"3", {3, 3}, 10, 32, 20, 36},
-      {"0", {0, 0}, 0, 0, 0, 0},    {"4", {0, 0}, 0, 0, 0, 0},   {"-1", {0, 0}, 0, 0, 0, 0},
+      {"1", {3, 0}, 10, 32, 0, 0}, {"2", {0, 3}, 0, 0, 20, 36}, {"3", {3, 3}, 10, 32, 20, 36},
+      {"0", {0, 0}, 0, 0, 0, 0},   {"4", {0, 0}, 0, 0, 0, 0},   {"-1", {0, 0}, 0, 0, 0, 0},
   };
   for (const Case& c : cases) {
-    const auto s = decode_only(build_deck({{248, "30."},
-                                           {251, c.belts},
-                                           {252, "1."},
-                                           {253, "10."},
-                                           {284, "3."},
-                                           {285, "20."}}));
+    const auto s = decode_only(build_deck(
+        {{248, "30."}, {251, c.belts}, {252, "1."}, {253, "10."}, {284, "3."}, {285, "20."}}));
     EXPECT_EQ(s->belt_impingement_types, c.impingement) << c.belts;
     EXPECT_EQ(s->layout_belt_length_1, c.length_1) << c.belts;
     EXPECT_EQ(s->layout_belt_diameter_1, c.diameter_1) << c.belts;
@@ -45,7 +41,8 @@ TEST(DeckBeltsPassesAndUnits, BeltNozzlesChooseWhichBeltsReachTheLayout) {
 
 // The belt diameter builds on deck line 248, not on the pipe-sized shell cylinder.
 TEST(DeckBeltsPassesAndUnits, BeltDiameterUsesTheDeckShellDiameter) {
-  const auto s = decode_only(build_deck({{19, "AKT"}, {236, "15.4"}, {248, "30."}, {251, "1"}, {252, "2."}}));
+  const auto s =
+      decode_only(build_deck({{19, "AKT"}, {236, "15.4"}, {248, "30."}, {251, "1"}, {252, "2."}}));
   EXPECT_EQ(s->layout_belt_diameter_1, 34.0f);
 }
 
@@ -61,7 +58,8 @@ TEST(DeckBeltsPassesAndUnits, SlotAreasUseTheUnitOfLineOne) {
       {"X", "2", "144.", 1.0f},  // the fallback comes after the slot areas
   };
   for (const Case& c : cases) {
-    const auto s = decode_only(build_deck({{1, c.unit}, {254, c.area}, {255, c.area}, {278, c.fallback}}));
+    const auto s =
+        decode_only(build_deck({{1, c.unit}, {254, c.area}, {255, c.area}, {278, c.fallback}}));
     EXPECT_FLOAT_EQ(s->belt_slot_areas[0], c.expected) << c.unit << " " << c.area;
     EXPECT_FLOAT_EQ(s->belt_slot_areas[1], c.expected) << c.unit << " " << c.area;
   }
@@ -74,10 +72,12 @@ TEST(DeckBeltsPassesAndUnits, PassLayoutTypeForMoreThanThreePasses) {
     float expected;
   };
   const Case cases[] = {
-      {"4", "AES", "0", "", 499, 3},  {"4", "AES", "1", "2", 499, 2}, {"4", "AES", "1", "1", 499, 1},
-      {"4", "AES", "5", "2", 499, 1}, {"4", "AES", "-2", "", 499, 3}, {"4", "AEU", "0", "", 499, 1},
-      {"4", "AEU", "1", "2", 499, 1}, {"2", "AES", "0", "", 499, 0},  {"3", "AES", "1", "2", 499, 0},
-      {"6", "AES", "", "", 255, 3},   {"6", "AEU", "", "", 255, 1},
+      {"4", "AES", "0", "", 499, 3},  {"4", "AES", "1", "2", 499, 2},
+      {"4", "AES", "1", "1", 499, 1}, {"4", "AES", "5", "2", 499, 1},
+      {"4", "AES", "-2", "", 499, 3}, {"4", "AEU", "0", "", 499, 1},
+      {"4", "AEU", "1", "2", 499, 1}, {"2", "AES", "0", "", 499, 0},
+      {"3", "AES", "1", "2", 499, 0}, {"6", "AES", "", "", 255, 3},
+      {"6", "AEU", "", "", 255, 1},
   };
   for (const Case& c : cases) {
     const auto s = decode_only(
@@ -94,8 +94,11 @@ TEST(DeckBeltsPassesAndUnits, ThirdCutCountKeepsItsSign) {
     std::int64_t expected;
   };
   const Case cases[] = {
-      {"1", 499, 1},          {"3", 499, 3},          {"2.7", 499, 2},
-      {"-2.7", 499, -2},      {"0.9", 499, 0},
+      {"1", 499, 1},
+      {"3", 499, 3},
+      {"2.7", 499, 2},
+      {"-2.7", 499, -2},
+      {"0.9", 499, 0},
       {"150          2.5", 499, 0},  // the point lies beyond column 11: 0.0015 by the real rule
       {"1.0E30", 499, std::numeric_limits<std::int64_t>::max()},
       {"-1.0E30", 499, std::numeric_limits<std::int64_t>::min()},
@@ -132,13 +135,14 @@ TEST(DeckBeltsPassesAndUnits, UnitScalingPerSystem) {
     float unit_system, design_pressure, tube_length;
   };
   const Case cases[] = {
-      {"U", "2", 1, 500, 240},     // line 1 wins over line 278
-      {"S", "", 2, 5, 20000},      {"M", "", 3, 500, 20},
-      {"X", "3", 3, 500, 20},      {"X", "", 0, 500, 20},
-      {"X", "7", 7, 500, 20},      // an unlisted code becomes the unit system but scales nothing
+      {"U", "2", 1, 500, 240},  // line 1 wins over line 278
+      {"S", "", 2, 5, 20000},  {"M", "", 3, 500, 20},  {"X", "3", 3, 500, 20},
+      {"X", "", 0, 500, 20},   {"X", "7", 7, 500, 20},  // an unlisted code becomes the unit system
+                                                        // but scales nothing
   };
   for (const Case& c : cases) {
-    const auto s = decode_only(build_deck({{1, c.unit}, {53, "20"}, {231, "500"}, {278, c.fallback}}));
+    const auto s =
+        decode_only(build_deck({{1, c.unit}, {53, "20"}, {231, "500"}, {278, c.fallback}}));
     EXPECT_EQ(s->unit_system, c.unit_system) << c.unit << "/" << c.fallback;
     EXPECT_EQ(s->shell_design_pressure, c.design_pressure) << c.unit << "/" << c.fallback;
     EXPECT_EQ(s->tube_length_scaled, c.tube_length) << c.unit << "/" << c.fallback;
@@ -151,11 +155,11 @@ TEST(DeckBeltsPassesAndUnits, CentralBaffleSpacingFromEqualEndSpacings) {
     float expected;
   };
   const Case cases[] = {
-      {"", "24", "24", "10", 23.25f},       // (19.5 ft x 12 - 48) / 8
+      {"", "24", "24", "10", 23.25f},          // (19.5 ft x 12 - 48) / 8
       {"", "24", "24.005", "10", 23.249375f},  // differ by less than 0.01
       {"", "24", "30", "10", 0.0f},
       {"18", "24", "24", "10", 18.0f},
-      {"", "24", "24", "2", 0.0f},          // no central spaces: no division
+      {"", "24", "24", "2", 0.0f},  // no central spaces: no division
       {"", "24", "24", "1", 0.0f},
   };
   for (const Case& c : cases) {
@@ -167,7 +171,8 @@ TEST(DeckBeltsPassesAndUnits, CentralBaffleSpacingFromEqualEndSpacings) {
                                            {38, c.spaces},
                                            {53, "20"},
                                            {54, "19.5"}}));
-    EXPECT_FLOAT_EQ(s->baffle_spacing, c.expected) << c.central << " " << c.inlet << " " << c.outlet << " " << c.spaces;
+    EXPECT_FLOAT_EQ(s->baffle_spacing, c.expected)
+        << c.central << " " << c.inlet << " " << c.outlet << " " << c.spaces;
   }
 }
 
@@ -177,26 +182,30 @@ TEST(DeckBeltsPassesAndUnits, UnbaffledShells) {
     float count, spacing;
   };
   const Case cases[] = {
-      {"AES", "", "", "4", 4, 48},     // 240 in spread over 5 spaces
+      {"AES", "", "", "4", 4, 48},  // 240 in spread over 5 spaces
       {"AES", "30", "7", "4", 6, 240.0f / 7.0f},
-      {"AES", "", "", "-1", -1, 0},    // no spaces to spread over: spacing stays
+      {"AES", "", "", "-1", -1, 0},  // no spaces to spread over: spacing stays
       {"AES", "", "", "-3", -3, 0},
-      {"AKT", "24", "", "4", 9, 24},   // 240 / 24 - 1
-      {"AKT", "25", "", "", 8, 25},    // 240 / 25 - 1 = 8.6, truncated
-      {"AKT", "", "", "4", 0, 0},      // no spacing: no division
+      {"AKT", "24", "", "4", 9, 24},  // 240 / 24 - 1
+      {"AKT", "25", "", "", 8, 25},   // 240 / 25 - 1 = 8.6, truncated
+      {"AKT", "", "", "4", 0, 0},     // no spacing: no division
   };
   for (const Case& c : cases) {
-    const auto s = decode_only(
-        build_deck({{19, c.type}, {32, c.central}, {36, "NONE"}, {38, c.spaces}, {53, "20"}, {272, c.supports}}));
-    const std::string what = c.type + " spacing " + c.central + " spaces " + c.spaces + " supports " + c.supports;
+    const auto s = decode_only(build_deck({{19, c.type},
+                                           {32, c.central},
+                                           {36, "NONE"},
+                                           {38, c.spaces},
+                                           {53, "20"},
+                                           {272, c.supports}}));
+    const std::string what =
+        c.type + " spacing " + c.central + " spaces " + c.spaces + " supports " + c.supports;
     EXPECT_EQ(s->baffle_count, c.count) << what;
     EXPECT_FLOAT_EQ(s->baffle_spacing, c.spacing) << what;
   }
 }
 
 TEST(DeckBeltsPassesAndUnits, TubeSideAndSeparateOutletNozzleSizes) {
-  const auto s = decode_only(
-      build_deck({{279, "6.065"}, {280, ""}, {282, ""}, {283, "3.0"}}));
+  const auto s = decode_only(build_deck({{279, "6.065"}, {280, ""}, {282, ""}, {283, "3.0"}}));
   EXPECT_EQ(s->tube_nozzle_ids, (std::array<float, 2>{6.065f, 0.0f}));
   EXPECT_EQ(s->tube_inlet_nozzle_nps, 6.0f);
   EXPECT_EQ(s->tube_outlet_nozzle_nps, 0.0f);

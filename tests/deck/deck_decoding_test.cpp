@@ -30,8 +30,8 @@ int failing_line(const std::string& deck) {
 
 TEST(DeckLayout, MalformedValueOnAnUnusedLineNamesTheLine) {
   const DeckText cases[] = {
-      {22, "1.5"},  {23, "12X"}, {24, "1.2.3"}, {41, "ABC"},  {61, "1,5"},  {120, "A1"},
-      {148, "12X"}, {149, "5Q"}, {245, "1.5Q"}, {249, "2.0"}, {250, "x"},   {281, "1..2"},
+      {22, "1.5"},  {23, "12X"}, {24, "1.2.3"}, {41, "ABC"},    {61, "1,5"},  {120, "A1"},
+      {148, "12X"}, {149, "5Q"}, {245, "1.5Q"}, {249, "2.0"},   {250, "x"},   {281, "1..2"},
       {483, "ten"}, {484, "#"},  {226, "4.5"},  {261, "1.2.3"}, {499, "1x."}, {132, "1.5.5"},
   };
   for (const DeckText& c : cases) {
@@ -40,7 +40,8 @@ TEST(DeckLayout, MalformedValueOnAnUnusedLineNamesTheLine) {
 }
 
 TEST(DeckLayout, LinesOutsideTheLayoutAreNotRead) {
-  for (int line : {4, 12, 15, 16, 18, 73, 96, 135, 158, 213, 215, 228, 246, 260, 262, 286, 450, 455, 481, 500}) {
+  for (int line : {4,   12,  15,  16,  18,  73,  96,  135, 158, 213,
+                   215, 228, 246, 260, 262, 286, 450, 455, 481, 500}) {
     EXPECT_EQ(failing_line(build_deck({{line, "12X"}}, 510)), 0) << "line " << line;
   }
 }

@@ -118,7 +118,13 @@ TEST(DeckLoader, UnitLetter) {
     float unit_system;
   };
   const Case cases[] = {
-      {"U", 1.0f}, {"S", 2.0f}, {"M", 3.0f}, {"X", 0.0f}, {"u", 0.0f}, {"***S", 2.0f}, {"", 0.0f},
+      {"U", 1.0f},
+      {"S", 2.0f},
+      {"M", 3.0f},
+      {"X", 0.0f},
+      {"u", 0.0f},
+      {"***S", 2.0f},
+      {"", 0.0f},
       {std::string(90, '*'), 0.0f},  // stars to the last column: no letter beyond column 90
   };
   for (const auto& c : cases) {

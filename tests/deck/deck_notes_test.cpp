@@ -15,7 +15,7 @@ using testing::decode_only;
 
 struct NoteCase {
   std::vector<testing::DeckLineText> lines;
-  int note_line;     // 0: no note expected
+  int note_line;  // 0: no note expected
   std::string found;
 };
 
@@ -36,7 +36,7 @@ TEST(DeckNotes, UnrecognisedContentGetsOneNoteNamingItsLine) {
       {{{17, "plain"}}, 17, "plain"},
       {{{19, "QES"}}, 19, "QES"},
       {{{19, "AEZ"}}, 19, "AEZ"},
-      {{{19, "AE"}}, 0, ""},    // a blank letter is no letter
+      {{{19, "AE"}}, 0, ""},  // a blank letter is no letter
       {{{19, "AJ21Q"}}, 19, "AJ21Q"},
       {{{27, "NONE"}}, 27, "NONE"},
       {{{27, "YESTERDAY"}}, 0, ""},
@@ -51,7 +51,7 @@ TEST(DeckNotes, UnrecognisedContentGetsOneNoteNamingItsLine) {
       {{{251, "3"}}, 0, ""},
       {{{39, "4"}, {256, "5"}}, 256, "5"},
       {{{39, "4"}, {257, "3"}}, 257, "3"},
-      {{{39, "2"}, {256, "5"}}, 0, ""},   // two passes: the style is not used
+      {{{39, "2"}, {256, "5"}}, 0, ""},  // two passes: the style is not used
       {{{278, "7"}}, 278, "7"},
       {{{478, "3"}}, 478, "3"},
       {{{488, "5"}}, 488, "5"},
@@ -61,7 +61,8 @@ TEST(DeckNotes, UnrecognisedContentGetsOneNoteNamingItsLine) {
   };
   for (const NoteCase& c : cases) {
     const auto s = decode_lines(c.lines);
-    const std::string what = "line " + std::to_string(c.lines.back().line) + " \"" + c.lines.back().text + "\"";
+    const std::string what =
+        "line " + std::to_string(c.lines.back().line) + " \"" + c.lines.back().text + "\"";
     if (c.note_line == 0) {
       EXPECT_TRUE(s->notes.empty()) << what << " got a note for line " << s->notes.front().line;
       continue;
@@ -81,7 +82,8 @@ TEST(DeckNotes, EachUnknownTemaLetterIsNoted) {
 }
 
 TEST(DeckNotes, NotesComeInDeckLineOrderAndChangeNoValue) {
-  const auto s = decode_lines({{13, "RUN"}, {36, "BAFFLED"}, {38, "7"}, {237, "YEP"}, {480, "NATURAL"}});
+  const auto s =
+      decode_lines({{13, "RUN"}, {36, "BAFFLED"}, {38, "7"}, {237, "YEP"}, {480, "NATURAL"}});
   ASSERT_EQ(s->notes.size(), 4u);
   EXPECT_EQ(s->notes[0].line, 13);
   EXPECT_EQ(s->notes[1].line, 36);

@@ -21,8 +21,8 @@ TEST(DeckDesignConditions, DesignPressureDefaultsFromTheOperatingPressure) {
     float expected;
   };
   const Case cases[] = {
-      {"", 75.0f},      {"83.9", 75.0f},   {"-10.", 75.0f},   {"84", 80.0f},    {"100", 100.0f},
-      {"114.6", 110.0f}, {"114.7", 120.0f}, {"150", 150.0f},  {"200", 210.0f},   {"1000", 1090.0f},
+      {"", 75.0f},       {"83.9", 75.0f},   {"-10.", 75.0f}, {"84", 80.0f},   {"100", 100.0f},
+      {"114.6", 110.0f}, {"114.7", 120.0f}, {"150", 150.0f}, {"200", 210.0f}, {"1000", 1090.0f},
   };
   for (const Case& c : cases) {
     const auto s = decode_only(build_deck({{1, kMetric}, {133, c.operating}, {134, c.operating}}));
@@ -53,9 +53,10 @@ TEST(DeckDesignConditions, DesignTemperatureDefaultsFromTheHotterEnd) {
     float expected;
   };
   const Case cases[] = {
-      {"150", "200", 260.0f}, {"200.1", "", 260.0f},  {"200.2", "", 270.0f}, {"", "", 60.0f},
-      {"-20", "-45", -30.0f}, {"-5", "-10", -20.0f},  {"-50.", "-60.", -60.0f},
-      {"0.05", "-3.", 60.0f}, {"40.1", "35.", 100.0f}, {"40.2", "35.", 110.0f},
+      {"150", "200", 260.0f},   {"200.1", "", 260.0f},  {"200.2", "", 270.0f},
+      {"", "", 60.0f},          {"-20", "-45", -30.0f}, {"-5", "-10", -20.0f},
+      {"-50.", "-60.", -60.0f}, {"0.05", "-3.", 60.0f}, {"40.1", "35.", 100.0f},
+      {"40.2", "35.", 110.0f},
   };
   for (const Case& c : cases) {
     const auto s = decode_only(build_deck({{150, c.in}, {151, c.out}, {152, c.in}, {153, c.out}}));
@@ -86,7 +87,7 @@ TEST(DeckDesignConditions, YesNoChoices) {
     float axial, tubesheet, joint;
   };
   const Case cases[] = {
-      {"AXIAL", 1, 1, 1}, {"YES", 0, 2, 2}, {"NO", 0, 1, 1},     {"", 0, 1, 1},
+      {"AXIAL", 1, 1, 1}, {"YES", 0, 2, 2}, {"NO", 0, 1, 1},      {"", 0, 1, 1},
       {" YES", 0, 1, 1},  {"yes", 0, 1, 1}, {"YES SIR", 0, 1, 1}, {" AXIAL", 0, 1, 1},
   };
   for (const Case& c : cases) {
@@ -107,17 +108,17 @@ TEST(DeckDesignConditions, HotSideChoosesWhichQuantitiesGiveThePhases) {
     float hot_phase, cold_phase;
   };
   const Case cases[] = {
-      {"1", "5.", "", "2.", "", 3, 1},      {"1", "5.", "", "5.", "", 2, 1},
-      {"1", "", "", "", "", 1, 1},          {"1", "", "2.", "", "3.", 1, 3},
-      {"1", "", "2.", "", "1.", 1, 2},      {"2", "5.", "", "2.", "", 1, 2},
-      {"2", "", "5.", "", "2.", 3, 1},      {"2", "4.", "", "6.", "", 1, 3},
-      {"0", "5.", "", "2.", "", 1, 2},      {"", "", "5.", "", "5.", 2, 1},
+      {"1", "5.", "", "2.", "", 3, 1}, {"1", "5.", "", "5.", "", 2, 1},
+      {"1", "", "", "", "", 1, 1},     {"1", "", "2.", "", "3.", 1, 3},
+      {"1", "", "2.", "", "1.", 1, 2}, {"2", "5.", "", "2.", "", 1, 2},
+      {"2", "", "5.", "", "2.", 3, 1}, {"2", "4.", "", "6.", "", 1, 3},
+      {"0", "5.", "", "2.", "", 1, 2}, {"", "", "5.", "", "5.", 2, 1},
   };
   for (const Case& c : cases) {
     const auto s = decode_only(build_deck(
         {{65, c.shell_a}, {66, c.tube_a}, {69, c.shell_b}, {70, c.tube_b}, {247, c.hot_side}}));
-    const std::string what = "hot side " + c.hot_side + " quantities " + c.shell_a + "," + c.tube_a + "," +
-                             c.shell_b + "," + c.tube_b;
+    const std::string what = "hot side " + c.hot_side + " quantities " + c.shell_a + "," +
+                             c.tube_a + "," + c.shell_b + "," + c.tube_b;
     EXPECT_EQ(s->hot_phase_code, c.hot_phase) << what;
     EXPECT_EQ(s->cold_phase_code, c.cold_phase) << what;
   }
@@ -140,7 +141,8 @@ TEST(DeckDesignConditions, ShellAndKettleDiameters) {
       {"S", "AES", "20.", "", 20.0f, 25.4f, 0.0f, 0.0f},
   };
   for (const Case& c : cases) {
-    const auto s = decode_only(build_deck({{1, c.unit}, {19, c.type}, {236, c.otl}, {248, c.diameter}}));
+    const auto s =
+        decode_only(build_deck({{1, c.unit}, {19, c.type}, {236, c.otl}, {248, c.diameter}}));
     const std::string what = c.unit + " " + c.type + " " + c.diameter + " otl " + c.otl;
     EXPECT_EQ(s->shell_cylinder_id, c.cylinder_id) << what;
     EXPECT_EQ(s->shell_cylinder_nps, c.cylinder_nps) << what;

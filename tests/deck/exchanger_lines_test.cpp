@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "core/keyword_writer.hpp"
 #include "deck/deck_decoding.hpp"
 #include "deck/deck_loader.hpp"
-#include "core/keyword_writer.hpp"
 #include "support/deck_builder.hpp"
 
 namespace qalt2morv {
@@ -34,7 +34,8 @@ TEST(DeckExchangerLines, WordsGiveTheirCodesOnlyWhenTheWholeFieldMatches) {
       {13, "design", &S::program_mode, 0.0f},
       {13, "Design", &S::program_mode, 0.0f},
       {13, "DESIGN RUN", &S::program_mode, 0.0f},
-      {13, "DESIGN                                  X", &S::program_mode, 1.0f},  // column 41 is outside
+      {13, "DESIGN                                  X", &S::program_mode,
+       1.0f},  // column 41 is outside
       {14, "COUNTERCURRENT", &S::flow_arrangement_code, 1.0f},
       {14, "COCURRENT", &S::flow_arrangement_code, 2.0f},
       {14, " COCURRENT", &S::flow_arrangement_code, 0.0f},
@@ -64,8 +65,8 @@ TEST(DeckExchangerLines, TemaLettersSetTheirCodesIndependently) {
   };
   const Case cases[] = {
       {"AES", 1, 1, 5}, {"BEM", 2, 1, 2}, {"AJ21S", 1, 5, 5},  // J shell: rear letter in column 5
-      {"NKU", 4, 6, 7}, {"QES", 0, 1, 5}, {"DXW", 5, 7, 8},    {"CLT", 3, 1, 6},
-      {"AFN", 1, 2, 3}, {"BGP", 2, 3, 4}, {"AHL", 1, 4, 1},    {"AJS", 1, 5, 0},  // column 5 blank
+      {"NKU", 4, 6, 7}, {"QES", 0, 1, 5}, {"DXW", 5, 7, 8},   {"CLT", 3, 1, 6},
+      {"AFN", 1, 2, 3}, {"BGP", 2, 3, 4}, {"AHL", 1, 4, 1},   {"AJS", 1, 5, 0},  // column 5 blank
       {"aes", 0, 0, 0}, {"", 0, 0, 0},
   };
   for (const Case& c : cases) {
@@ -108,7 +109,8 @@ std::string records_of_decoding(const std::string& deck) {
 }
 
 TEST(DeckExchangerLines, OnlyTheNoTubesInWindowFormWritesARecord) {
-  EXPECT_EQ(records_of_decoding(build_deck({{36, "NO-TUBES-IN-WINDOW SEGMENTAL"}})), "TubesInBafWindow,2.000000,0\n");
+  EXPECT_EQ(records_of_decoding(build_deck({{36, "NO-TUBES-IN-WINDOW SEGMENTAL"}})),
+            "TubesInBafWindow,2.000000,0\n");
   EXPECT_EQ(records_of_decoding(build_deck({{36, "SEGMENTAL"}})), "");
   EXPECT_EQ(records_of_decoding(build_deck({{36, "NO-TUBES-IN-WINDOW"}})), "");
 }
@@ -120,9 +122,13 @@ TEST(DeckExchangerLines, BaffleCountNeedsARecognisedForm) {
     float expected;
   };
   const Case cases[] = {
-      {"SEGMENTAL", "7", 6.0f},       {"SEGMENTAL", "0", 0.0f},   {"SEGMENTAL", "-3", 0.0f},
-      {"DOUBLE-SEGMENTAL", "1", 0.0f}, {"ROD RING RODBAFFLE", "12", 11.0f},
-      {"UNKNOWN", "7", 0.0f},         {"", "7", 0.0f},
+      {"SEGMENTAL", "7", 6.0f},
+      {"SEGMENTAL", "0", 0.0f},
+      {"SEGMENTAL", "-3", 0.0f},
+      {"DOUBLE-SEGMENTAL", "1", 0.0f},
+      {"ROD RING RODBAFFLE", "12", 11.0f},
+      {"UNKNOWN", "7", 0.0f},
+      {"", "7", 0.0f},
   };
   for (const Case& c : cases) {
     const auto s = decode_only(build_deck({{19, "AES"}, {36, c.form}, {38, c.spaces}}));
@@ -135,7 +141,8 @@ TEST(DeckExchangerLines, TubePassesAndMaterial) {
     std::string material;
     float expected;
   };
-  const Case cases[] = {{"0", 1.0f}, {"1", 1.0f}, {"2", 2.0f}, {"3", 4.0f}, {"4", 1.0f}, {"-1", 1.0f}, {"", 1.0f}};
+  const Case cases[] = {{"0", 1.0f}, {"1", 1.0f},  {"2", 2.0f}, {"3", 4.0f},
+                        {"4", 1.0f}, {"-1", 1.0f}, {"", 1.0f}};
   for (const Case& c : cases) {
     const auto s = decode_only(build_deck({{39, "4"}, {45, c.material}}));
     EXPECT_EQ(s->tube_material_code, c.expected) << c.material;
@@ -152,10 +159,8 @@ TEST(DeckExchangerLines, TubeCountAndLengthsByTheirFieldKinds) {
     float strict;
   };
   const Case cases[] = {
-      {"1200", 1200.0f, 0.012f},
-      {"1200.", 1200.0f, 1200.0f},
-      {"12.5", 12.5f, 12.5f},
-      {"20", 20.0f, 0.0002f},
+      {"1200", 1200.0f, 0.012f}, {"1200.", 1200.0f, 1200.0f},
+      {"12.5", 12.5f, 12.5f},    {"20", 20.0f, 0.0002f},
       {"", 0.0f, 0.0f},
   };
   for (const Case& c : cases) {

@@ -5,15 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <bit>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "deck/deck_loader.hpp"
 #include "core/conversion_error.hpp"
+#include "deck/deck_loader.hpp"
 #include "qalt2morv/convert.hpp"
 #include "support/deck_builder.hpp"
 
@@ -41,7 +41,8 @@ std::vector<FortranCase> load_fortran_table() {
     if (line.empty() || line[0] != '[') continue;
     const auto close = line.find("]\t");
     const auto tab = line.find('\t', close + 2);
-    cases.push_back({line.substr(1, close - 1), line.substr(close + 2, tab - close - 2), line.substr(tab + 1)});
+    cases.push_back(
+        {line.substr(1, close - 1), line.substr(close + 2, tab - close - 2), line.substr(tab + 1)});
   }
   return cases;
 }
@@ -59,7 +60,8 @@ TEST(DeckFieldKinds, RealAndIntegerFieldsReadAsFortranInputDoes) {
     } else {
       float v = 0;
       EXPECT_NO_THROW(v = parse_real_field(line, 7)) << "[" << c.field << "]";
-      EXPECT_EQ(std::bit_cast<std::uint32_t>(v), std::stoul(c.real, nullptr, 16)) << "[" << c.field << "] gives " << v;
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(v), std::stoul(c.real, nullptr, 16))
+          << "[" << c.field << "] gives " << v;
     }
     if (c.integer == "ERR") {
       EXPECT_THROW(parse_integer_field(line, 7), DeckFieldError) << "[" << c.field << "]";
@@ -81,7 +83,8 @@ TEST(DeckFieldKinds, ShortDecimalsRoundOnceToSinglePrecision) {
     const int digits = 1 + static_cast<int>(rng() % 9);
     std::string mantissa;
     for (int d = 0; d < digits; ++d) mantissa += static_cast<char>('0' + rng() % 10);
-    const int point = static_cast<int>(rng() % static_cast<unsigned>(digits + 2)) - 1;  // -1: no point
+    const int point =
+        static_cast<int>(rng() % static_cast<unsigned>(digits + 2)) - 1;  // -1: no point
     std::string field = mantissa;
     int fraction = 5;
     if (point >= 0) {
@@ -95,10 +98,12 @@ TEST(DeckFieldKinds, ShortDecimalsRoundOnceToSinglePrecision) {
     }
     if (rng() % 4 == 0) field = "-" + field;
     if (field.size() > 11) continue;
-    const std::string exact = (field[0] == '-' ? "-" : "") + mantissa + "e" + std::to_string(exponent - fraction);
+    const std::string exact =
+        (field[0] == '-' ? "-" : "") + mantissa + "e" + std::to_string(exponent - fraction);
     const float expected = std::strtof(exact.c_str(), nullptr);
     const float got = parse_real_field(line_with(field), 1);
-    ASSERT_EQ(std::bit_cast<std::uint32_t>(got), std::bit_cast<std::uint32_t>(expected)) << field << " = " << exact;
+    ASSERT_EQ(std::bit_cast<std::uint32_t>(got), std::bit_cast<std::uint32_t>(expected))
+        << field << " = " << exact;
   }
 }
 
@@ -113,7 +118,9 @@ TEST(DeckFieldKinds, MalformedFieldNamesLineAndText) {
       {"  1.5.2   ", false, "line 148: \"1.5.2\" is not a number: \".\" in column 6"},
       {"1.5E+-2", false, "line 148: \"1.5E+-2\" is not a number: \"-\" in column 6"},
       {"1 2 E", false, "line 148: \"1 2 E\" is not a number"},  // ends before the exponent
-      {"\xA0" "9000.0", false, "line 148: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
+      {"\xA0"
+       "9000.0",
+       false, "line 148: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
       {"12\t4", false, "line 148: \"12\\x094\" is not a number: \"\\x09\" in column 3"},
       {"9.9e99", false, "line 148: \"9.9e99\" is too large for a single-precision real"},
       {"1.5", true, "line 148: \"1.5\" is not a whole number: \".\" in column 2"},
@@ -190,7 +197,6 @@ TEST(DeckFieldKinds, GuardedReadsKeepTheValueBeyondTheLineCount) {
   EXPECT_EQ(i, 12);
 }
 
-
 // The message a whole conversion gives points at the character at fault, with the column
 // counted in the deck file, and says why the tolerant rule wanted a whole number.
 TEST(DeckFieldKinds, ConversionMessagePointsAtTheFault) {
@@ -204,14 +210,19 @@ TEST(DeckFieldKinds, ConversionMessagePointsAtTheFault) {
       {"U", 148, "12a4", "line 148: \"12a4\" is not a number: \"a\" in column 3"},
       // Deck line 1 begins with two blanks: every line is read two columns to the left.
       {"  U", 148, "  12a4", "line 148: \"12a4\" is not a number: \"a\" in column 5"},
-      {"U", 66, "\xA0" "9000.0", "line 66: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
+      {"U", 66,
+       "\xA0"
+       "9000.0",
+       "line 66: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
       {"U", 46, "4000E+02",
-       "line 46: \"4000E+02\" is not a whole number (with no decimal point in columns 1 to 40 the line is read "
+       "line 46: \"4000E+02\" is not a whole number (with no decimal point in columns 1 to 40 the "
+       "line is read "
        "as a whole number): \"E\" in column 5"},
   };
   for (const auto& c : cases) {
     std::string keywords;
-    const ConvertResult r = convert_text(testing::build_deck({{1, c.line_1}, {c.line, c.text}}), keywords);
+    const ConvertResult r =
+        convert_text(testing::build_deck({{1, c.line_1}, {c.line, c.text}}), keywords);
     EXPECT_EQ(r.status, Status::deck_malformed) << c.text;
     EXPECT_EQ(r.line, c.line) << c.text;
     EXPECT_EQ(r.message, c.message);

@@ -13,7 +13,8 @@ using testing::build_deck;
 using testing::decode_only;
 
 TEST(DeckNozzleCountsAndCuts, NozzleCountsComeFromTheirLinesAlone) {
-  const auto s = decode_only(build_deck({{19, "AJ21S"}, {451, "2"}, {452, "1"}, {453, "3"}, {454, "4"}}));
+  const auto s =
+      decode_only(build_deck({{19, "AJ21S"}, {451, "2"}, {452, "1"}, {453, "3"}, {454, "4"}}));
   EXPECT_EQ(s->shell_inlet_nozzle_count, 2.0f);
   EXPECT_EQ(s->shell_outlet_nozzle_count, 1.0f);
   EXPECT_EQ(s->tube_inlet_nozzle_count, 3.0f);
@@ -34,12 +35,14 @@ TEST(DeckNozzleCountsAndCuts, PlacementCodesAndDraft) {
     std::int64_t draft_type;
   };
   const Case cases[] = {
-      {"0", "FORCED", 499, 1, 0, 1},  {"1", "INDUCED", 499, 0, 2, 2}, {"2", "forced", 499, 2, 3, 0},
-      {"3", "", 499, 0, 0, 0},        {"-1", " FORCED", 499, 0, 0, 0}, {"", "INDUCED DRAFT", 499, 1, 0, 0},
+      {"0", "FORCED", 499, 1, 0, 1},   {"1", "INDUCED", 499, 0, 2, 2},
+      {"2", "forced", 499, 2, 3, 0},   {"3", "", 499, 0, 0, 0},
+      {"-1", " FORCED", 499, 0, 0, 0}, {"", "INDUCED DRAFT", 499, 1, 0, 0},
       {"1", "FORCED", 477, 1, 0, 0},  // lines 478 onward absent: line 478 reads as 0
   };
   for (const Case& c : cases) {
-    const auto s = decode_only(build_deck({{478, c.code}, {480, c.draft}, {488, c.code}}, c.line_count));
+    const auto s =
+        decode_only(build_deck({{478, c.code}, {480, c.draft}, {488, c.code}}, c.line_count));
     const std::string what = "code " + c.code + " draft " + c.draft;
     EXPECT_EQ(s->u_tube_nozzle_setting, c.u_tube) << what;
     EXPECT_EQ(s->nozzle_end_setting, c.nozzle_end) << what;
@@ -63,7 +66,7 @@ TEST(DeckNozzleCountsAndCuts, BaffleCutsFromEdgeDistances) {
       {"TRIPLE-SEGMENTAL", "32.", "", "12.", "4.", "1", 25, 0, 75},  // third cut without d1
       {"TRIPLE-SEGMENTAL", "32.", "8.", "", "4.", "1", 25, 0, 0},    // no d2: neither cut
       {"ROD RING RODBAFFLE", "32.", "8.", "4.", "4.", "1", 20, 0, 0},
-      {"SEGMENTAL", "", "8.", "", "", "", 20, 0, 0},     // no shell diameter: no division
+      {"SEGMENTAL", "", "8.", "", "", "", 20, 0, 0},  // no shell diameter: no division
       {"SEGMENTAL", "-32.", "8.", "", "", "", 20, 0, 0},
   };
   for (const Case& c : cases) {
@@ -92,7 +95,8 @@ TEST(DeckNozzleCountsAndCuts, OrientationCodeIsTolerant) {
   };
   const Case cases[] = {{"1", 499, 1.0f}, {"2.0", 499, 2.0f}, {"", 499, 0.0f}, {"2", 498, 0.0f}};
   for (const Case& c : cases) {
-    EXPECT_EQ(decode_only(build_deck({{499, c.text}}, c.line_count))->orientation_code, c.expected) << c.text;
+    EXPECT_EQ(decode_only(build_deck({{499, c.text}}, c.line_count))->orientation_code, c.expected)
+        << c.text;
   }
 }
 

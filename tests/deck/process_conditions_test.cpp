@@ -19,13 +19,14 @@ TEST(DeckProcessConditions, PositionCodeOnlyForHorizontalAndVertical) {
     float expected;
   };
   const Case cases[] = {
-      {"90.0", 499, 2.0f}, {"90", 499, 0.0f},  // without a point: 0.0009
-      {"45.0", 499, 0.0f}, {"0.0", 499, 1.0f},  {"", 499, 1.0f},
+      {"90.0", 499, 2.0f},  {"90", 499, 0.0f},  // without a point: 0.0009
+      {"45.0", 499, 0.0f},  {"0.0", 499, 1.0f},  {"", 499, 1.0f},
       {"-90.0", 499, 0.0f}, {"90.0", 153, 1.0f},  // line 214 absent
   };
   for (const Case& c : cases) {
     const auto s = decode_only(build_deck({{214, c.angle}}, c.line_count));
-    EXPECT_EQ(s->position_code, c.expected) << "\"" << c.angle << "\" in " << c.line_count << " lines";
+    EXPECT_EQ(s->position_code, c.expected)
+        << "\"" << c.angle << "\" in " << c.line_count << " lines";
   }
 }
 

@@ -48,7 +48,8 @@ TEST(Concurrency, ThreadsGiveTheSameKeywordFilesAsOneAtATime) {
     threads.emplace_back([&, t] {
       for (int round = 0; round < 5; ++round) {
         for (std::size_t i = 0; i < decks.size(); ++i) {
-          const std::size_t k = (i + static_cast<std::size_t>(t) * 11) % decks.size();  // different orders
+          const std::size_t k =
+              (i + static_cast<std::size_t>(t) * 11) % decks.size();  // different orders
           std::string text;
           if (convert_text(decks[k], text).ok()) together[static_cast<std::size_t>(t)][k] = text;
         }
@@ -58,7 +59,8 @@ TEST(Concurrency, ThreadsGiveTheSameKeywordFilesAsOneAtATime) {
   for (auto& th : threads) th.join();
   for (int t = 0; t < kThreads; ++t) {
     for (std::size_t i = 0; i < decks.size(); ++i) {
-      EXPECT_EQ(together[static_cast<std::size_t>(t)][i], alone[i]) << "thread " << t << " deck " << i;
+      EXPECT_EQ(together[static_cast<std::size_t>(t)][i], alone[i])
+          << "thread " << t << " deck " << i;
     }
   }
 }

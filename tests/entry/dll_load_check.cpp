@@ -1,9 +1,8 @@
 // The Windows DLL as the host loads it: LoadLibraryA, GetProcAddress("QALT2MORV") and a call
 // with the C calling convention. The keyword file has CRLF line ends and otherwise the bytes
 // of an in-process conversion with LF line ends.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -30,8 +29,15 @@ std::string example_with_oem_fluid_names() {
   std::string deck;
   std::string line;
   for (int k = 1; std::getline(in, line); ++k) {
-    if (k == 276) line = "\x9A" "BERHITZTES \x99" "L";  // ÜBERHITZTES ÖL
-    if (k == 277) line = "K\x8E" "LTEMITTEL \xB3 3/4\"";  // KÄLTEMITTEL │ 3/4"
+    if (k == 276)
+      line =
+          "\x9A"
+          "BERHITZTES \x99"
+          "L";  // ÜBERHITZTES ÖL
+    if (k == 277)
+      line =
+          "K\x8E"
+          "LTEMITTEL \xB3 3/4\"";  // KÄLTEMITTEL │ 3/4"
     deck += line + "\n";
   }
   return deck;
@@ -43,8 +49,10 @@ class LoadedDll : public qalt2morv::testing::TempDirTest {
   void SetUp() override {
     TempDirTest::SetUp();
     module_ = LoadLibraryA(QALT2MORV_DLL_PATH);
-    ASSERT_NE(module_, nullptr) << "LoadLibraryA(" QALT2MORV_DLL_PATH ") failed with error " << GetLastError();
-    convert_ = reinterpret_cast<ConvertFunction>(reinterpret_cast<void*>(GetProcAddress(module_, "QALT2MORV")));
+    ASSERT_NE(module_, nullptr) << "LoadLibraryA(" QALT2MORV_DLL_PATH ") failed with error "
+                                << GetLastError();
+    convert_ = reinterpret_cast<ConvertFunction>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "QALT2MORV")));
     ASSERT_NE(convert_, nullptr) << "no export QALT2MORV";
   }
   void TearDown() override {
@@ -87,8 +95,13 @@ TEST_F(LoadedDll, KeywordFileHasCrlfLineEndsAndOtherwiseTheInProcessBytes) {
   // The fluid names went through the OEM-to-ANSI conversion (437 to 1252 on this host) and
   // the inch mark became "in".
   if (GetOEMCP() == 437 && GetACP() == 1252) {
-    EXPECT_NE(bytes.find("\"\xDC" "BERHITZTES \xD6" "L"), std::string::npos);
-    EXPECT_NE(bytes.find("\"K\xC4" "LTEMITTEL \xA6 3/4in"), std::string::npos);
+    EXPECT_NE(bytes.find("\"\xDC"
+                         "BERHITZTES \xD6"
+                         "L"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("\"K\xC4"
+                         "LTEMITTEL \xA6 3/4in"),
+              std::string::npos);
   }
 }
 
@@ -111,13 +124,15 @@ TEST_F(LoadedDll, Statuses) {
       {"converted, option ignored", example.c_str(), out_s.c_str(), QALT2MORV_OK},
       {"missing deck", missing.c_str(), out_s.c_str(), QALT2MORV_DECK_UNREADABLE},
       {"malformed number", malformed_s.c_str(), out_s.c_str(), QALT2MORV_DECK_MALFORMED},
-      {"output in a missing folder", example.c_str(), in_missing_dir.c_str(), QALT2MORV_OUTPUT_FAILED},
+      {"output in a missing folder", example.c_str(), in_missing_dir.c_str(),
+       QALT2MORV_OUTPUT_FAILED},
   };
   for (const auto& c : cases) {
     write_file(out, "old");
     EXPECT_EQ(convert_(c.deck, c.output, 987), c.status) << c.name;
     if (c.output == out_s.c_str()) {
-      EXPECT_EQ(fs::exists(out), c.status == QALT2MORV_OK) << c.name << ": a keyword file only after success";
+      EXPECT_EQ(fs::exists(out), c.status == QALT2MORV_OK)
+          << c.name << ": a keyword file only after success";
     }
   }
 }

@@ -98,7 +98,8 @@ void expect_matches_definition(const std::string& deck, const std::string& label
   EXPECT_EQ(e.failing_lines, ref.failing) << label;
   std::vector<Name> order;
   for (const AbsentRecord& r : e.absent) order.emplace_back(r.key, r.occurrence);
-  EXPECT_TRUE(std::is_sorted(order.begin(), order.end())) << label << ": absent records by key, then occurrence";
+  EXPECT_TRUE(std::is_sorted(order.begin(), order.end()))
+      << label << ": absent records by key, then occurrence";
 }
 
 std::string crlf(const std::string& deck) {
@@ -121,7 +122,8 @@ TEST(Explain, ExampleDecksMatchTheDefinition) {
 }
 
 TEST(Explain, DeckShapesMatchTheDefinition) {
-  const std::string deck = read_file(std::filesystem::path(QALT2MORV_EXAMPLES_DIR) / "aes_crude_preheat.deck");
+  const std::string deck =
+      read_file(std::filesystem::path(QALT2MORV_EXAMPLES_DIR) / "aes_crude_preheat.deck");
   std::string no_final_feed = deck;
   while (!no_final_feed.empty() && no_final_feed.back() == '\n') no_final_feed.pop_back();
   const struct {
@@ -137,7 +139,8 @@ TEST(Explain, DeckShapesMatchTheDefinition) {
 }
 
 TEST(Explain, ThePlainCaseNamesItsLines) {
-  const Explanation e = explain_file(std::string(QALT2MORV_EXAMPLES_DIR) + "/aes_crude_preheat.deck");
+  const Explanation e =
+      explain_file(std::string(QALT2MORV_EXAMPLES_DIR) + "/aes_crude_preheat.deck");
   ASSERT_TRUE(e.result.ok());
   EXPECT_GT(e.deck_lines, 0);
   for (const ExplainedRecord& r : e.records) {

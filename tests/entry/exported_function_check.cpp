@@ -32,7 +32,8 @@ class ExportedFunction : public qalt2morv::testing::TempDirTest {
 // A deck of the given lines (line 1 "U"), every other line blank, 499 lines.
 std::string deck_with(int line, const std::string& text) {
   std::string deck;
-  for (int k = 1; k <= 499; ++k) deck += (k == 1 ? std::string("U") : k == line ? text : std::string()) + "\n";
+  for (int k = 1; k <= 499; ++k)
+    deck += (k == 1 ? std::string("U") : k == line ? text : std::string()) + "\n";
   return deck;
 }
 
@@ -70,7 +71,8 @@ TEST_F(ExportedFunction, FailureLineNamesTheDeckTheLineAndTheStatus) {
     ::testing::internal::CaptureStderr();
     QALT2MORV(deck.string().c_str(), (dir_ / "out.kw").string().c_str(), 0);
     const std::string said = ::testing::internal::GetCapturedStderr();
-    EXPECT_EQ(said, "qalt2morv: " + deck.string() + ": " + c.line.substr(c.deck_name.size() + 2)) << said;
+    EXPECT_EQ(said, "qalt2morv: " + deck.string() + ": " + c.line.substr(c.deck_name.size() + 2))
+        << said;
   }
 }
 
@@ -108,10 +110,14 @@ TEST_F(ExportedFunction, BadDecks) {
       {"empty deck converts", "", nullptr, QALT2MORV_OK},
       {"one 10 MB line", std::string(10 * 1024 * 1024, 'U'), nullptr, QALT2MORV_OK},
       {"200000 lines", "U\n" + many_lines, nullptr, QALT2MORV_OK},
-      {"NUL bytes in a text line", deck_with(276, std::string("CRUDE\0OIL", 9)), nullptr, QALT2MORV_OK},
-      {"NUL byte in a number", deck_with(150, std::string("45\0", 3)), nullptr, QALT2MORV_DECK_MALFORMED},
-      {"malformed number on a used line", deck_with(150, "12a4"), nullptr, QALT2MORV_DECK_MALFORMED},
-      {"malformed number on an unused line", deck_with(148, "12a4"), nullptr, QALT2MORV_DECK_MALFORMED},
+      {"NUL bytes in a text line", deck_with(276, std::string("CRUDE\0OIL", 9)), nullptr,
+       QALT2MORV_OK},
+      {"NUL byte in a number", deck_with(150, std::string("45\0", 3)), nullptr,
+       QALT2MORV_DECK_MALFORMED},
+      {"malformed number on a used line", deck_with(150, "12a4"), nullptr,
+       QALT2MORV_DECK_MALFORMED},
+      {"malformed number on an unused line", deck_with(148, "12a4"), nullptr,
+       QALT2MORV_DECK_MALFORMED},
       {"real beyond single precision", deck_with(63, "9.9E99"), nullptr, QALT2MORV_DECK_MALFORMED},
       {"binary garbage", garbage, nullptr, -1},  // 0 or 1501, never anything else
   };
@@ -122,11 +128,13 @@ TEST_F(ExportedFunction, BadDecks) {
     write_file(out, "old");
     const int status = QALT2MORV(deck.string().c_str(), out.string().c_str(), 0);
     if (c.status == -1) {
-      EXPECT_TRUE(status == QALT2MORV_OK || status == QALT2MORV_DECK_MALFORMED) << c.name << ": " << status;
+      EXPECT_TRUE(status == QALT2MORV_OK || status == QALT2MORV_DECK_MALFORMED)
+          << c.name << ": " << status;
     } else {
       EXPECT_EQ(status, c.status) << c.name;
     }
-    EXPECT_EQ(fs::exists(out), status == QALT2MORV_OK) << c.name << ": a keyword file only after success";
+    EXPECT_EQ(fs::exists(out), status == QALT2MORV_OK)
+        << c.name << ": a keyword file only after success";
     if (status == QALT2MORV_OK) {
       EXPECT_NE(read_file(out), "old") << c.name;
     }
@@ -155,17 +163,20 @@ TEST_F(ExportedFunction, BadPaths) {
       {"directory as deck", sub_s.c_str(), out_s.c_str(), QALT2MORV_DECK_UNREADABLE},
       {"null output path", deck.c_str(), nullptr, QALT2MORV_OUTPUT_FAILED},
       {"empty output path", deck.c_str(), "", QALT2MORV_OUTPUT_FAILED},
-      {"output in a missing directory", deck.c_str(), missing_dir_out.c_str(), QALT2MORV_OUTPUT_FAILED},
+      {"output in a missing directory", deck.c_str(), missing_dir_out.c_str(),
+       QALT2MORV_OUTPUT_FAILED},
       {"output path is a directory", deck.c_str(), sub_s.c_str(), QALT2MORV_OUTPUT_FAILED},
   };
   for (const auto& c : cases) {
     write_file(out, "old");
     EXPECT_EQ(QALT2MORV(c.deck, c.output, 0), c.status) << c.name;
     if (c.output == out_s.c_str()) {
-      EXPECT_FALSE(fs::exists(out)) << c.name << ": the old keyword file is gone and no new one written";
+      EXPECT_FALSE(fs::exists(out))
+          << c.name << ": the old keyword file is gone and no new one written";
     }
   }
-  EXPECT_TRUE(fs::is_directory(sub / "inside")) << "a directory at the output path is never removed";
+  EXPECT_TRUE(fs::is_directory(sub / "inside"))
+      << "a directory at the output path is never removed";
   EXPECT_FALSE(fs::exists(dir_ / "no_such_dir"));
 }
 
@@ -181,7 +192,8 @@ TEST_F(ExportedFunction, Devices) {
 #if defined(_WIN32)
   GTEST_SKIP() << "POSIX devices";
 #endif
-  if (!fs::exists("/dev/null") || !fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/null or /dev/full";
+  if (!fs::exists("/dev/null") || !fs::exists("/dev/full"))
+    GTEST_SKIP() << "no /dev/null or /dev/full";
   EXPECT_EQ(QALT2MORV(example_deck().c_str(), "/dev/null", 0), QALT2MORV_OK);
   EXPECT_EQ(QALT2MORV(example_deck().c_str(), "/dev/full", 0), QALT2MORV_OUTPUT_FAILED);
   EXPECT_TRUE(fs::is_character_file("/dev/full"));
@@ -239,7 +251,8 @@ TEST_F(ExportedFunction, ThreadsConvertSideBySideAndNoFileHandleLeaks) {
       for (int n = 0; n < 200; ++n) {
         const std::size_t i = static_cast<std::size_t>(n + t) % decks.size();
         const fs::path out = dir_ / ("t" + std::to_string(t) + "_" + std::to_string(i) + ".kw");
-        if (QALT2MORV(decks[i].string().c_str(), out.string().c_str(), 0) != 0 || read_file(out) != alone[i]) {
+        if (QALT2MORV(decks[i].string().c_str(), out.string().c_str(), 0) != 0 ||
+            read_file(out) != alone[i]) {
           ++failures[static_cast<std::size_t>(t)];
         }
       }

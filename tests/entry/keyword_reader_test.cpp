@@ -35,52 +35,94 @@ struct Case {
 };
 
 const Case kCases[] = {
-    {"real", [](KeywordWriter& w) { w.put_real("TempInSS", 450.0f); }, RecordKind::number, "450.000000", {}},
-    {"negative real", [](KeywordWriter& w) { w.put_real("K", -2.5e-7f); }, RecordKind::number, "-0.000000", {}},
+    {"real",
+     [](KeywordWriter& w) { w.put_real("TempInSS", 450.0f); },
+     RecordKind::number,
+     "450.000000",
+     {}},
+    {"negative real",
+     [](KeywordWriter& w) { w.put_real("K", -2.5e-7f); },
+     RecordKind::number,
+     "-0.000000",
+     {}},
     {"int", [](KeywordWriter& w) { w.put_int("K", -42); }, RecordKind::number, "-42", {}},
-    {"int zero: not a list header", [](KeywordWriter& w) { w.put_int_always("K", 0); }, RecordKind::number, "0", {}},
-    {"real zero always", [](KeywordWriter& w) { w.put_real_always("K", 0.0f); }, RecordKind::number, "0.000000", {}},
+    {"int zero: not a list header",
+     [](KeywordWriter& w) { w.put_int_always("K", 0); },
+     RecordKind::number,
+     "0",
+     {}},
+    {"real zero always",
+     [](KeywordWriter& w) { w.put_real_always("K", 0.0f); },
+     RecordKind::number,
+     "0.000000",
+     {}},
     {"text with trailing blanks",
-     [](KeywordWriter& w) { w.put_text("FluidNamHS", "CRUDE OIL   ", 12); }, RecordKind::text, "CRUDE OIL   ", {}},
+     [](KeywordWriter& w) { w.put_text("FluidNamHS", "CRUDE OIL   ", 12); },
+     RecordKind::text,
+     "CRUDE OIL   ",
+     {}},
     {"text with a comma and a control byte",
-     [](KeywordWriter& w) { w.put_text("K", "A,\r\x1A", 4); }, RecordKind::text, "A,\r\x1A", {}},
-    {"text ending in CR", [](KeywordWriter& w) { w.put_text("K", "AB\r", 3); }, RecordKind::text, "AB\r", {}},
+     [](KeywordWriter& w) { w.put_text("K", "A,\r\x1A", 4); },
+     RecordKind::text,
+     "A,\r\x1A",
+     {}},
+    {"text ending in CR",
+     [](KeywordWriter& w) { w.put_text("K", "AB\r", 3); },
+     RecordKind::text,
+     "AB\r",
+     {}},
     {"trimmed list with a blank entry",
      [](KeywordWriter& w) {
        const float v[] = {7.0f, 0.0f, 3.0f};
        w.put_real_list("NozLocA-O", v);
      },
-     RecordKind::list, "", {"7.000000", "", "3.000000"}},
+     RecordKind::list,
+     "",
+     {"7.000000", "", "3.000000"}},
     {"tagged list",
      [](KeywordWriter& w) {
        const float v[] = {1.5f, 0.0f, 2.0f};
        const char t[] = {'F', 'G', 'H'};
        w.put_real_tag_list("K", v, t);
      },
-     RecordKind::list, "", {"1.500000,F", "", "2.000000,H"}},
+     RecordKind::list,
+     "",
+     {"1.500000,F", "", "2.000000,H"}},
     {"long list",
      [](KeywordWriter& w) {
        const std::int64_t v[] = {12, 0, -3};
        w.put_long_list("K", v);
      },
-     RecordKind::list, "", {"12", "", "-3"}},
+     RecordKind::list,
+     "",
+     {"12", "", "-3"}},
     {"untrimmed arrays keep zeros",
      [](KeywordWriter& w) {
        const std::int32_t v[] = {0, 7};
        w.put_int_array("K", v);
      },
-     RecordKind::list, "", {"0", "7"}},
+     RecordKind::list,
+     "",
+     {"0", "7"}},
     {"tagged array",
      [](KeywordWriter& w) {
        const float v[] = {0.0f, 2.0f};
        const char t[] = {'A', 'B'};
        w.put_real_tag_array("K", v, t);
      },
-     RecordKind::list, "", {"0.000000,A", "2.000000,B"}},
-    {"text list", [](KeywordWriter& w) { w.put_text_list("K", "    AB  ", 4, 2); }, RecordKind::list, "",
+     RecordKind::list,
+     "",
+     {"0.000000,A", "2.000000,B"}},
+    {"text list",
+     [](KeywordWriter& w) { w.put_text_list("K", "    AB  ", 4, 2); },
+     RecordKind::list,
+     "",
      {"    ", "AB  "}},
-    {"message line", [](KeywordWriter& w) { w.put_message(12, 5, 1.0f, 4, 2.0f, 5, 3); }, RecordKind::text,
-     "Note;  12; 3;1.000000; 4;2.000000; 5", {}},
+    {"message line",
+     [](KeywordWriter& w) { w.put_message(12, 5, 1.0f, 4, 2.0f, 5, 3); },
+     RecordKind::text,
+     "Note;  12; 3;1.000000; 4;2.000000; 5",
+     {}},
     {"raw line", [](KeywordWriter& w) { w.put_raw("free text\n"); }, RecordKind::text, "", {}},
 };
 
@@ -134,7 +176,8 @@ TEST(KeywordReader, TextOfNoKnownShapeStillRejoins) {
 
 TEST(KeywordReader, GoldenKeywordFilesRoundTrip) {
   int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::path(QALT2MORV_TEST_DATA_DIR) / "golden")) {
+  for (const auto& entry : std::filesystem::directory_iterator(
+           std::filesystem::path(QALT2MORV_TEST_DATA_DIR) / "golden")) {
     if (entry.path().extension() != ".kw") continue;
     const std::string text = read_file(entry.path());
     const std::vector<Record> records = read_keyword_text(text);

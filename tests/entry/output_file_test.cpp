@@ -39,7 +39,8 @@ class OutputFile : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = fs::temp_directory_path() /
-           (std::string("qalt2morv_output_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+           (std::string("qalt2morv_output_") +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
@@ -63,13 +64,15 @@ TEST_F(OutputFile, FailuresLeaveNothingAndSayWhy) {
     const char* cause;
   };
   const Case cases[] = {
-      {"missing folder", dir_ / "no_such" / "e101.kw", "cannot create keyword file: No such file or directory"},
+      {"missing folder", dir_ / "no_such" / "e101.kw",
+       "cannot create keyword file: No such file or directory"},
       {"a directory", dir_ / "a_directory", "cannot create keyword file: Is a directory"},
   };
   for (const auto& c : cases) {
     const std::string cause = write_keyword_file(c.path.string().c_str(), "text");
 #if defined(_WIN32)
-    EXPECT_EQ(cause.rfind("cannot create keyword file: ", 0), 0u) << c.name << ": " << cause;  // the C run time's words
+    EXPECT_EQ(cause.rfind("cannot create keyword file: ", 0), 0u)
+        << c.name << ": " << cause;  // the C run time's words
 #else
     EXPECT_EQ(cause, c.cause) << c.name;
 #endif
@@ -89,7 +92,8 @@ TEST_F(OutputFile, ThreadsWritingIntoOneFolderEachGetTheirOwnTemporary) {
         // Every thread also rewrites one shared name: the last rename wins, whole.
         const std::string text(static_cast<std::size_t>(1000 + i), static_cast<char>('a' + t));
         write_keyword_file((dir_ / (name + ".kw")).string().c_str(), text);
-        write_keyword_file((dir_ / "shared.kw").string().c_str(), std::string(5000, static_cast<char>('a' + t)));
+        write_keyword_file((dir_ / "shared.kw").string().c_str(),
+                           std::string(5000, static_cast<char>('a' + t)));
       }
     });
   }
@@ -118,13 +122,15 @@ TEST_F(OutputFile, DeckTextToFileKeepsTheFileContract) {
   ASSERT_TRUE(convert_text_to_file(deck, out.string()).ok());
   EXPECT_EQ(read_file(out), expected);
 
-  const ConvertResult bad = convert_text_to_file("U\n" + std::string(146, '\n') + "12a4\n", out.string());
+  const ConvertResult bad =
+      convert_text_to_file("U\n" + std::string(146, '\n') + "12a4\n", out.string());
   EXPECT_EQ(bad.status, Status::deck_malformed);
   EXPECT_EQ(bad.line, 148);
   EXPECT_FALSE(fs::exists(out)) << "the old keyword file is gone and no new one written";
 
   EXPECT_EQ(convert_text_to_file(deck, "").status, Status::output_failed);
-  EXPECT_EQ(convert_text_to_file(deck, (dir_ / "no_such" / "x.kw").string()).status, Status::output_failed);
+  EXPECT_EQ(convert_text_to_file(deck, (dir_ / "no_such" / "x.kw").string()).status,
+            Status::output_failed);
 #if !defined(_WIN32)
   const fs::path target = dir_ / "target.txt";
   write_file(target, "keep me");

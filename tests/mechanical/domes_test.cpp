@@ -20,7 +20,9 @@ struct DomeCase {
 
 void PrintTo(const DomeCase& c, std::ostream* os) { *os << c.name; }
 
-constexpr DomeSlot Belt(float diameter, float location, float width) { return {4, 1, 1, diameter, location, width}; }
+constexpr DomeSlot Belt(float diameter, float location, float width) {
+  return {4, 1, 1, diameter, location, width};
+}
 
 class NozzleLayoutDomes : public ::testing::TestWithParam<DomeCase> {};
 
@@ -99,16 +101,19 @@ const DomeCase kDomeCases[] = {
 TEST(NozzleLayout, DeckAskingForFourDomesGetsThree) {
   const std::string text = testing::convert_ok(testing::build_deck({
       {19, "AJS"},
-      {248, "30.0"},   // shell diameter
-      {251, "3"},      // belts at both shell-side nozzles
-      {252, "2.0"},    // belt clearances: belt diameter 30 + 2 x 2
+      {248, "30.0"},  // shell diameter
+      {251, "3"},     // belts at both shell-side nozzles
+      {252, "2.0"},   // belt clearances: belt diameter 30 + 2 x 2
       {284, "2.0"},
       {451, "2"},
       {452, "2"},
   }));
-  EXPECT_NE(text.find("NozDomType,0,3\n4.000000, \n4.000000, \n4.000000, \n"), std::string::npos) << text;
-  EXPECT_NE(text.find("NozDomDia,0,3\n34.000000, \n34.000000, \n34.000000, \n"), std::string::npos) << text;
-  EXPECT_NE(text.find("NozDomLoc,0,3\n3.000000, \n7.000000, \n5.000000, \n"), std::string::npos) << text;
+  EXPECT_NE(text.find("NozDomType,0,3\n4.000000, \n4.000000, \n4.000000, \n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("NozDomDia,0,3\n34.000000, \n34.000000, \n34.000000, \n"), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("NozDomLoc,0,3\n3.000000, \n7.000000, \n5.000000, \n"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("NozDomCylMtlC,1.000000,0\n"), std::string::npos) << text;
 }
 

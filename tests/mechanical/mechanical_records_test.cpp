@@ -15,7 +15,8 @@ namespace {
 std::string key_of(const std::string& line) { return line.substr(0, line.find(',')); }
 
 // The output lines whose key is one of keys, in output order.
-std::vector<std::string> lines_with_keys(const std::string& text, const std::vector<std::string>& keys) {
+std::vector<std::string> lines_with_keys(const std::string& text,
+                                         const std::vector<std::string>& keys) {
   std::vector<std::string> picked;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) {
@@ -67,13 +68,15 @@ TEST(MechanicalRecords, NozzleRecordsSitBetweenConstructionAndCylinderRecords) {
   s->rear_head_code = 1;
   s->tube_passes = 2;
   s->pass_lane_1 = 0.5f;
-  const std::vector<std::string> keys = {"ImpProtType", "NozFunctionA-O", "NozDomType", "HdFrCylInd",
-                                         "TubeMinUbendDia", "NozSepLVOutHS", "NozNomDiamSS", "PaPaLaneClr"};
+  const std::vector<std::string> keys = {"ImpProtType",  "NozFunctionA-O",  "NozDomType",
+                                         "HdFrCylInd",   "TubeMinUbendDia", "NozSepLVOutHS",
+                                         "NozNomDiamSS", "PaPaLaneClr"};
   const std::vector<std::string> lines = lines_with_keys(emit(*s), keys);
   std::vector<std::string> order;
   for (const std::string& l : lines) order.push_back(key_of(l));
-  EXPECT_EQ(order, (std::vector<std::string>{"ImpProtType", "NozFunctionA-O", "NozDomType", "HdFrCylInd",
-                                             "PaPaLaneClr", "NozSepLVOutHS", "NozNomDiamSS"}));
+  EXPECT_EQ(order,
+            (std::vector<std::string>{"ImpProtType", "NozFunctionA-O", "NozDomType", "HdFrCylInd",
+                                      "PaPaLaneClr", "NozSepLVOutHS", "NozNomDiamSS"}));
 }
 
 struct RecordCase {
@@ -93,7 +96,8 @@ TEST_P(MechanicalRecordsTable, WritesTheseRecords) {
   EXPECT_EQ(lines_with_keys(emit(*s), GetParam().keys), GetParam().expected);
 }
 
-const std::vector<std::string> kDesignKeys = {"PresDsgnHS", "PresDsgnCS", "TempDsgnHS", "TempDsgnCS"};
+const std::vector<std::string> kDesignKeys = {"PresDsgnHS", "PresDsgnCS", "TempDsgnHS",
+                                              "TempDsgnCS"};
 
 void design_conditions(ConversionState& s) {
   s.shell_design_pressure = 150;
@@ -102,8 +106,9 @@ void design_conditions(ConversionState& s) {
   s.tube_design_temperature = 500;
 }
 
-const std::vector<std::string> kCutKeys = {"BafCutPerc",    "BafCut1DblSeg", "BafCut2DblSeg", "BafCutPercInner",
-                                           "BafCut1TriSeg", "BafCut2TriSeg", "BafCut3TriSeg"};
+const std::vector<std::string> kCutKeys = {"BafCutPerc",      "BafCut1DblSeg", "BafCut2DblSeg",
+                                           "BafCutPercInner", "BafCut1TriSeg", "BafCut2TriSeg",
+                                           "BafCut3TriSeg"};
 
 void three_cuts(ConversionState& s) {
   s.baffle_cut = 20.04f;
@@ -120,12 +125,12 @@ void fins(ConversionState& s) {
 }
 
 const std::vector<std::string> kMaterialKeys = {
-    "HdFrCovMtl", "HdReCovMtl", "ShlCylMtl", "BafMtl",      "ShlCovMtl",   "ShlCovCylMtl", "KetlCylMtl",
-    "KetlRedMtl", "TshMtl",     "TubeMtl",   "SSFlgMtl",    "TSSFlgMtl",   "SSNozCylMtl",  "TSNozCylMtl",
-    "HdFrCylMtl", "HdReCylMtl"};
+    "HdFrCovMtl",  "HdReCovMtl",  "ShlCylMtl",  "BafMtl",    "ShlCovMtl", "ShlCovCylMtl",
+    "KetlCylMtl",  "KetlRedMtl",  "TshMtl",     "TubeMtl",   "SSFlgMtl",  "TSSFlgMtl",
+    "SSNozCylMtl", "TSNozCylMtl", "HdFrCylMtl", "HdReCylMtl"};
 
-const std::vector<std::string> kCylinderKeys = {"HdFrCylInd", "HdFrCylMtl", "HdReCylMtl", "HdReCylInd",
-                                                "ShlCovCylMtl"};
+const std::vector<std::string> kCylinderKeys = {"HdFrCylInd", "HdFrCylMtl", "HdReCylMtl",
+                                                "HdReCylInd", "ShlCovCylMtl"};
 
 const std::vector<std::string> kLaneKeys = {"PaPaLaneClr", "TubeMinUbendDia"};
 
@@ -138,7 +143,9 @@ const RecordCase kCases[] = {
      kDesignKeys,
      {"PresDsgnHS,150.000000,0", "PresDsgnCS,300.000000,0", "TempDsgnHS,400.000000,0",
       "TempDsgnCS,500.000000,0"}},
-    {"AbsentHotSideActsAsHotShell", design_conditions, kDesignKeys,
+    {"AbsentHotSideActsAsHotShell",
+     design_conditions,
+     kDesignKeys,
      {"PresDsgnHS,150.000000,0", "PresDsgnCS,300.000000,0", "TempDsgnHS,400.000000,0",
       "TempDsgnCS,500.000000,0"}},
     {"HotTubesDesignConditions",
@@ -155,7 +162,8 @@ const RecordCase kCases[] = {
        s.baffle_type_code = 1;
        s.baffle_cut = 25.67f;
      },
-     kCutKeys, {"BafCutPerc,25.600000,0"}},
+     kCutKeys,
+     {"BafCutPerc,25.600000,0"}},
     {"DoubleSegmentalCuts",
      [](ConversionState& s) {
        three_cuts(s);
@@ -177,26 +185,30 @@ const RecordCase kCases[] = {
        three_cuts(s);
        s.baffle_type_code = 3;
      },
-     kCutKeys, {"BafCut1TriSeg,20.000000,0", "BafCut2TriSeg,40.500000,0", "BafCut3TriSeg,30.000000,0"}},
+     kCutKeys,
+     {"BafCut1TriSeg,20.000000,0", "BafCut2TriSeg,40.500000,0", "BafCut3TriSeg,30.000000,0"}},
     {"OtherBaffleTypeWritesNoCut",
      [](ConversionState& s) {
        three_cuts(s);
        s.baffle_type_code = 4;
      },
-     kCutKeys, {}},
+     kCutKeys,
+     {}},
 
     {"FinnedTubes",
      [](ConversionState& s) {
        fins(s);
        s.tube_type_code = 2;
      },
-     kFinKeys, {"TubeFinDens,19.000000,0", "TubeFinHt,0.062500,0", "TubeFinThk,0.012000,0"}},
+     kFinKeys,
+     {"TubeFinDens,19.000000,0", "TubeFinHt,0.062500,0", "TubeFinThk,0.012000,0"}},
     {"HighFinTubesWriteNoFinRecord",
      [](ConversionState& s) {
        fins(s);
        s.tube_type_code = 3;
      },
-     kFinKeys, {}},
+     kFinKeys,
+     {}},
 
     {"TubeMaterialOnTubeSidePartsOnly",
      [](ConversionState& s) {
@@ -236,14 +248,18 @@ const RecordCase kCases[] = {
        s.tube_passes = 2;
      },
      {"ShlCovMtl", "ShlCovCylMtl", "SSFlgMtl"},
-     {"ShlCovMtl,1.000000,0", "ShlCovCylMtl,1.000000,0", "SSFlgMtl,1.000000,0", "ShlCovCylMtl,1.000000,0"}},
+     {"ShlCovMtl,1.000000,0", "ShlCovCylMtl,1.000000,0", "SSFlgMtl,1.000000,0",
+      "ShlCovCylMtl,1.000000,0"}},
     {"SplitRingFloatingHeadWithoutRearNozzle",
      [](ConversionState& s) {
        s.rear_head_code = 5;
        s.tube_passes = 2;
      },
-     {"ShlCovCylMtl"}, {"ShlCovCylMtl,1.000000,0"}},
-    {"KettleMaterials", [](ConversionState& s) { s.shell_type_code = 6; }, {"KetlCylMtl", "KetlRedMtl"},
+     {"ShlCovCylMtl"},
+     {"ShlCovCylMtl,1.000000,0"}},
+    {"KettleMaterials",
+     [](ConversionState& s) { s.shell_type_code = 6; },
+     {"KetlCylMtl", "KetlRedMtl"},
      {"KetlCylMtl,1.000000,0", "KetlRedMtl,1.000000,0"}},
 
     {"BonnetFrontOnePassAxialNeedsNoCylinder",
@@ -254,7 +270,8 @@ const RecordCase kCases[] = {
        s.tube_passes = 1;
        s.axial_nozzle_flag = 1;
      },
-     kCylinderKeys, {"HdFrCylInd,1.000000,0", "HdReCylInd,1.000000,0"}},
+     kCylinderKeys,
+     {"HdFrCylInd,1.000000,0", "HdReCylInd,1.000000,0"}},
     {"BonnetFrontTwoPassesNeedsCylinder",
      [](ConversionState& s) {
        s.tube_material_code = 4;
@@ -263,7 +280,8 @@ const RecordCase kCases[] = {
        s.tube_passes = 2;
        s.axial_nozzle_flag = 1;
      },
-     kCylinderKeys, {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylInd,1.000000,0"}},
+     kCylinderKeys,
+     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylInd,1.000000,0"}},
     {"SinglePassSeparateOutletNeedsRearCylinder",
      [](ConversionState& s) {
        s.tube_material_code = 4;
@@ -274,7 +292,8 @@ const RecordCase kCases[] = {
        s.tube_split_outlet_nps = 3;  // a single pass sends it radially to the rear head
        s.shell_type_code = 2;        // F shell nozzles sit on the shell, not on the heads
      },
-     kCylinderKeys, {"HdFrCylInd,1.000000,0", "HdReCylMtl,4.000000,0", "HdReCylInd,2.000000,0"}},
+     kCylinderKeys,
+     {"HdFrCylInd,1.000000,0", "HdReCylMtl,4.000000,0", "HdReCylInd,2.000000,0"}},
     {"RadialNozzlesNeedBothBonnetCylinders",
      [](ConversionState& s) {
        s.tube_material_code = 4;
@@ -283,7 +302,8 @@ const RecordCase kCases[] = {
        s.tube_passes = 1;
      },
      kCylinderKeys,
-     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylMtl,4.000000,0", "HdReCylInd,2.000000,0"}},
+     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylMtl,4.000000,0",
+      "HdReCylInd,2.000000,0"}},
     {"ChannelRearHeadAlwaysHasCylinder",
      [](ConversionState& s) {
        s.tube_material_code = 4;
@@ -292,7 +312,8 @@ const RecordCase kCases[] = {
        s.tube_passes = 2;
      },
      kCylinderKeys,
-     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylMtl,4.000000,0", "HdReCylInd,2.000000,0"}},
+     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylMtl,4.000000,0",
+      "HdReCylInd,2.000000,0"}},
     {"OutsidePackedHeadRadialOutletNeedsShellCoverCylinder",
      [](ConversionState& s) {
        s.tube_material_code = 4;
@@ -301,7 +322,8 @@ const RecordCase kCases[] = {
        s.tube_passes = 1;
      },
      kCylinderKeys,
-     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylInd,1.000000,0", "ShlCovCylMtl,1.000000,0"}},
+     {"HdFrCylInd,2.000000,0", "HdFrCylMtl,4.000000,0", "HdReCylInd,1.000000,0",
+      "ShlCovCylMtl,1.000000,0"}},
 
     {"UTubeLaneAndBendDiameter",
      [](ConversionState& s) {
@@ -310,7 +332,8 @@ const RecordCase kCases[] = {
        s.pass_lane_2 = 0.5f;
        s.tube_od = 0.75f;
      },
-     kLaneKeys, {"PaPaLaneClr,0.500000,0", "TubeMinUbendDia,1.375000,0"}},
+     kLaneKeys,
+     {"PaPaLaneClr,0.500000,0", "TubeMinUbendDia,1.375000,0"}},
     {"StraightTubesTakeWiderLane",
      [](ConversionState& s) {
        s.rear_head_code = 5;
@@ -318,19 +341,27 @@ const RecordCase kCases[] = {
        s.pass_lane_2 = 0.625f;
        s.tube_od = 0.75f;
      },
-     kLaneKeys, {"PaPaLaneClr,0.625000,0"}},
+     kLaneKeys,
+     {"PaPaLaneClr,0.625000,0"}},
 
     {"PipeShellNamedByOutsideDiameter",
      [](ConversionState& s) {
        s.shell_cylinder_id = 23.25f;
        s.shell_cylinder_nps = 24;
      },
-     {"ShlID", "ShlOD"}, {"ShlOD,24.000000,0"}},
-    {"RolledShellNamedByInsideDiameter", [](ConversionState& s) { s.shell_cylinder_id = 37; }, {"ShlID", "ShlOD"},
+     {"ShlID", "ShlOD"},
+     {"ShlOD,24.000000,0"}},
+    {"RolledShellNamedByInsideDiameter",
+     [](ConversionState& s) { s.shell_cylinder_id = 37; },
+     {"ShlID", "ShlOD"},
      {"ShlID,37.000000,0"}},
-    {"NoExpansionJointCodeOneIsWritten", [](ConversionState& s) { s.expansion_joint_code = 1; }, {"EJInd"},
+    {"NoExpansionJointCodeOneIsWritten",
+     [](ConversionState& s) { s.expansion_joint_code = 1; },
+     {"EJInd"},
      {"EJInd,1.000000,0"}},
-    {"NegativeExpansionJointCodeNotWritten", [](ConversionState& s) { s.expansion_joint_code = -2; }, {"EJInd"},
+    {"NegativeExpansionJointCodeNotWritten",
+     [](ConversionState& s) { s.expansion_joint_code = -2; },
+     {"EJInd"},
      {}},
 };
 

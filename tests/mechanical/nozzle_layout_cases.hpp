@@ -17,9 +17,15 @@ namespace qalt2morv::mechanical::layout_test {
 
 using Setup = void (*)(ConversionState&);
 
-constexpr NozzleSlot In(float diameter, float location, float angle) { return {1.0f, diameter, location, angle}; }
-constexpr NozzleSlot Out(float diameter, float location, float angle) { return {2.0f, diameter, location, angle}; }
-constexpr NozzleSlot Sep(float diameter, float location, float angle) { return {5.0f, diameter, location, angle}; }
+constexpr NozzleSlot In(float diameter, float location, float angle) {
+  return {1.0f, diameter, location, angle};
+}
+constexpr NozzleSlot Out(float diameter, float location, float angle) {
+  return {2.0f, diameter, location, angle};
+}
+constexpr NozzleSlot Sep(float diameter, float location, float angle) {
+  return {5.0f, diameter, location, angle};
+}
 
 // Shell-side sizes 8 (inlet) and 10 (outlet), tube-side 4 and 6, two tube passes, so the
 // tube-side inlet and outlet sit radially on the front head: (4, 2, 180) and (6, 2, 0)
@@ -40,7 +46,8 @@ inline std::unique_ptr<ConversionState> base_state() {
 inline std::string describe(const NozzleSlot& n) {
   char buf[96];
   std::snprintf(buf, sizeof buf, "(%g, %g, %.7g, %g)", static_cast<double>(n.function),
-                static_cast<double>(n.diameter), static_cast<double>(n.location), static_cast<double>(n.angle));
+                static_cast<double>(n.diameter), static_cast<double>(n.location),
+                static_cast<double>(n.angle));
   return buf;
 }
 
@@ -54,7 +61,8 @@ inline std::string describe(const std::vector<NozzleSlot>& slots) {
 }
 
 inline bool same(const NozzleSlot& a, const NozzleSlot& b) {
-  return a.function == b.function && a.diameter == b.diameter && a.location == b.location && a.angle == b.angle;
+  return a.function == b.function && a.diameter == b.diameter && a.location == b.location &&
+         a.angle == b.angle;
 }
 
 // The whole table must match: the listed slots in order, every later slot empty.

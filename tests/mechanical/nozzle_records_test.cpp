@@ -14,7 +14,8 @@ TEST(NozzleRecords, TableListsStopAtLastNonzeroEntryOfUsedSlots) {
   auto s = std::make_unique<ConversionState>();
   const float angles[] = {0, 180, 0, 180, 0};
   for (int i = 0; i < 5; ++i) {
-    s->nozzles[static_cast<std::size_t>(i)] = NozzleSlot{i < 3 ? 1.0f : 2.0f, 0.0f, 5.0f, angles[i]};
+    s->nozzles[static_cast<std::size_t>(i)] =
+        NozzleSlot{i < 3 ? 1.0f : 2.0f, 0.0f, 5.0f, angles[i]};
   }
   // A stray value past the used slots is not part of the table.
   s->nozzles[6].diameter = 8.0f;
@@ -143,10 +144,14 @@ const SummaryCase kSummaryCases[] = {
      },
      "NozOrientationTS,0,2\n3.000000, \n5.000000, \n"},
     {"RadialTubeNozzlesWithoutCodesWriteNoOrientation",
-     [](ConversionState& s) { s.tube_nozzle_orientations = {0, 0}; }, ""},
+     [](ConversionState& s) {
+       s.tube_nozzle_orientations = {0, 0};
+     },
+     ""},
 };
 
-INSTANTIATE_TEST_SUITE_P(NozzleRecordsSides, NozzleRecordsSummary, ::testing::ValuesIn(kSummaryCases),
+INSTANTIATE_TEST_SUITE_P(NozzleRecordsSides, NozzleRecordsSummary,
+                         ::testing::ValuesIn(kSummaryCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace

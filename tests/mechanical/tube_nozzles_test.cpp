@@ -81,7 +81,8 @@ const LayoutCase kTubeCases[] = {
        s.tube_inlet_nozzle_count = 3;
        s.tube_outlet_nozzle_count = 4;
      },
-     {In(4, 2, 180), Out(6, 2, 0), In(4, 2, 0), In(4, 2, 270), Out(6, 2, 180), Out(6, 2, 90), Out(6, 2, 270)}},
+     {In(4, 2, 180), Out(6, 2, 0), In(4, 2, 0), In(4, 2, 270), Out(6, 2, 180), Out(6, 2, 90),
+      Out(6, 2, 270)}},
     {"AdditionalCountsLimitedToFour",
      [](ConversionState& s) {
        s.tube_inlet_nozzle_count = 1.0e30f;
@@ -98,8 +99,9 @@ const LayoutCase kTubeCases[] = {
        s.tube_inlet_nozzle_count = 3;
        s.tube_outlet_nozzle_count = 2;
      },
-     {In(8, 3, 0), In(8, 4, 0), In(8, 5, 0), In(8, 6, 0), In(8, 7, 0), Out(10, 3, 180), Out(10, 4, 180),
-      Out(10, 5, 180), Out(10, 6, 180), Out(10, 7, 180), In(4, 2, 180), Out(6, 2, 0), Sep(3, 2, 0)}},
+     {In(8, 3, 0), In(8, 4, 0), In(8, 5, 0), In(8, 6, 0), In(8, 7, 0), Out(10, 3, 180),
+      Out(10, 4, 180), Out(10, 5, 180), Out(10, 6, 180), Out(10, 7, 180), In(4, 2, 180),
+      Out(6, 2, 0), Sep(3, 2, 0)}},
     {"OneMoreInletFillsTableOutletsThenDoNotFit",
      [](ConversionState& s) {
        s.shell_type_code = 7;
@@ -108,9 +110,9 @@ const LayoutCase kTubeCases[] = {
        s.tube_inlet_nozzle_count = 2;
        s.tube_outlet_nozzle_count = 2;
      },
-     {In(8, 3, 0), In(8, 4, 0), In(8, 5, 0), In(8, 6, 0), In(8, 7, 0), Out(10, 3, 180), Out(10, 4, 180),
-      Out(10, 5, 180), Out(10, 6, 180), Out(10, 7, 180), In(4, 2, 180), Out(6, 2, 0), Sep(3, 2, 0),
-      In(4, 2, 0)}},
+     {In(8, 3, 0), In(8, 4, 0), In(8, 5, 0), In(8, 6, 0), In(8, 7, 0), Out(10, 3, 180),
+      Out(10, 4, 180), Out(10, 5, 180), Out(10, 6, 180), Out(10, 7, 180), In(4, 2, 180),
+      Out(6, 2, 0), Sep(3, 2, 0), In(4, 2, 0)}},
     {"LargestPatternFillsFourteenSlots",
      [](ConversionState& s) {
        s.shell_type_code = 7;
@@ -120,9 +122,9 @@ const LayoutCase kTubeCases[] = {
        s.tube_inlet_nozzle_count = 4;
        s.tube_outlet_nozzle_count = 4;
      },
-     {In(8, 3, 0), In(8, 4, 0), In(8, 5, 0), In(8, 6, 0), In(8, 7, 0), Out(10, 3, 180), Out(10, 4, 180),
-      Out(10, 5, 180), Out(10, 6, 180), Out(10, 7, 180), Sep(4, 7, 180), In(4, 2, 180), Out(6, 2, 0),
-      Sep(3, 2, 0)}},
+     {In(8, 3, 0), In(8, 4, 0), In(8, 5, 0), In(8, 6, 0), In(8, 7, 0), Out(10, 3, 180),
+      Out(10, 4, 180), Out(10, 5, 180), Out(10, 6, 180), Out(10, 7, 180), Sep(4, 7, 180),
+      In(4, 2, 180), Out(6, 2, 0), Sep(3, 2, 0)}},
 };
 
 INSTANTIATE_TEST_SUITE_P(NozzleLayoutTubeSide, NozzleLayoutTable, ::testing::ValuesIn(kTubeCases),

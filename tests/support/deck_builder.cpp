@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "core/keyword_writer.hpp"
 #include "deck/deck_decoding.hpp"
 #include "deck/deck_loader.hpp"
-#include "core/keyword_writer.hpp"
 #include "qalt2morv/convert.hpp"
 #include "thermal/post_decoding.hpp"
 

@@ -42,7 +42,8 @@ class TempDirTest : public ::testing::Test {
   void SetUp() override {
     const auto* unit = ::testing::UnitTest::GetInstance();
     dir_ = std::filesystem::temp_directory_path() /
-           (prefix_ + "_" + std::to_string(unit->random_seed()) + "_" + unit->current_test_info()->name());
+           (prefix_ + "_" + std::to_string(unit->random_seed()) + "_" +
+            unit->current_test_info()->name());
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }

@@ -1,5 +1,7 @@
 // The air-cooled exchanger block: present only with tube rows, its conditional rows, the
 // derived fin and bundle values, and values written as the deck states them.
+#include "thermal/air_cooler_records.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +15,6 @@
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
 #include "support/test_files.hpp"
-#include "thermal/air_cooler_records.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
@@ -30,8 +31,9 @@ Lines list_record(const std::string& text, const std::string& key) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (lines[i].rfind(header, 0) != 0) continue;
     const std::size_t entries = std::stoul(lines[i].substr(header.size()));
-    return Lines(lines.begin() + static_cast<std::ptrdiff_t>(i),
-                 lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), i + 1 + entries)));
+    return Lines(
+        lines.begin() + static_cast<std::ptrdiff_t>(i),
+        lines.begin() + static_cast<std::ptrdiff_t>(std::min(lines.size(), i + 1 + entries)));
   }
   return {};
 }
@@ -158,10 +160,11 @@ TEST_P(AirCoolerPresence, BlockOnlyWithTubeRows) {
 
 INSTANTIATE_TEST_SUITE_P(
     AirCooler, AirCoolerPresence,
-    ::testing::Values(PresenceCase{"NoTubeRows", 0, {}}, PresenceCase{"NegativeTubeRows", -3, {}},
-                      PresenceCase{"FourTubeRows", 4, {"FlRaAirSide,12.500000,0", "TubeRowDeep,4,0"}},
-                      // The block is there, but the row count's low 32 bits are 0.
-                      PresenceCase{"RowsBeyond32Bits", std::int64_t{1} << 32, {"FlRaAirSide,12.500000,0"}}),
+    ::testing::Values(
+        PresenceCase{"NoTubeRows", 0, {}}, PresenceCase{"NegativeTubeRows", -3, {}},
+        PresenceCase{"FourTubeRows", 4, {"FlRaAirSide,12.500000,0", "TubeRowDeep,4,0"}},
+        // The block is there, but the row count's low 32 bits are 0.
+        PresenceCase{"RowsBeyond32Bits", std::int64_t{1} << 32, {"FlRaAirSide,12.500000,0"}}),
     CaseName());
 
 // One tube row and a tube outside diameter of 1 in every case.
@@ -191,27 +194,30 @@ TEST_P(AirCoolerConditionalRows, WrittenOnlyWhenTheirConditionHolds) {
 INSTANTIATE_TEST_SUITE_P(
     AirCooler, AirCoolerConditionalRows,
     ::testing::Values(
-        ConditionalCase{"NoneHolds", 0, 0, 3, 3, {"TubeRowDeep,1,0", "arFinTipDia,0,1", "1.000000, "}},
+        ConditionalCase{
+            "NoneHolds", 0, 0, 3, 3, {"TubeRowDeep,1,0", "arFinTipDia,0,1", "1.000000, "}},
         ConditionalCase{"PressureGiven",
                         150,
                         0,
                         3,
                         3,
-                        {"XsidePressureSpec,2.000000,0", "PresOperInOT,150.000000,0", "TubeRowDeep,1,0",
-                         "arFinTipDia,0,1", "1.000000, "}},
+                        {"XsidePressureSpec,2.000000,0", "PresOperInOT,150.000000,0",
+                         "TubeRowDeep,1,0", "arFinTipDia,0,1", "1.000000, "}},
         // A negative pressure is still written, but does not count as given.
-        ConditionalCase{"NegativePressure",
-                        -5,
-                        0,
-                        3,
-                        3,
-                        {"PresOperInOT,-5.000000,0", "TubeRowDeep,1,0", "arFinTipDia,0,1", "1.000000, "}},
-        ConditionalCase{"Finned",
-                        0,
-                        0.625f,
-                        3,
-                        3,
-                        {"FoulOptionOT,3.000000,0", "TubeRowDeep,1,0", "arFinTipDia,0,1", "2.250000, "}},
+        ConditionalCase{
+            "NegativePressure",
+            -5,
+            0,
+            3,
+            3,
+            {"PresOperInOT,-5.000000,0", "TubeRowDeep,1,0", "arFinTipDia,0,1", "1.000000, "}},
+        ConditionalCase{
+            "Finned",
+            0,
+            0.625f,
+            3,
+            3,
+            {"FoulOptionOT,3.000000,0", "TubeRowDeep,1,0", "arFinTipDia,0,1", "2.250000, "}},
         ConditionalCase{"MoreTubesInOddRows",
                         0,
                         0,
@@ -295,10 +301,12 @@ TEST_P(AirCoolerIntegerRecords, LowThirtyTwoBits) {
 
 INSTANTIATE_TEST_SUITE_P(
     AirCooler, AirCoolerIntegerRecords,
-    ::testing::Values(IntegerCase{"Small", 3, {"BayPar,3,0"}}, IntegerCase{"Negative", -1, {"BayPar,-1,0"}},
+    ::testing::Values(IntegerCase{"Small", 3, {"BayPar,3,0"}},
+                      IntegerCase{"Negative", -1, {"BayPar,-1,0"}},
                       IntegerCase{"HighBitsDropped", (std::int64_t{1} << 32) + 3, {"BayPar,3,0"}},
                       IntegerCase{"LowBitsZero", std::int64_t{1} << 32, {}},
-                      IntegerCase{"WrapsToNegative", std::int64_t{1} << 31, {"BayPar,-2147483648,0"}}),
+                      IntegerCase{
+                          "WrapsToNegative", std::int64_t{1} << 31, {"BayPar,-2147483648,0"}}),
     CaseName());
 
 // A metric deck with four tube rows, no calculation mode and line 53 written without a
@@ -322,8 +330,12 @@ TEST(AirCoolerDeck, BlockBetweenMechanicalAndThermalRecords) {
   ASSERT_NE(first_thermal, lines.end());
   ASSERT_LT(first_air, first_thermal);
   const Lines air_block(first_air, first_thermal);
-  const Lines expected = {"FlRaAirSide,12.500000,0", "FlRaTS,4.000000,0", "TempAirInlet,100.000000,0",
-                          "TempAirOutlet,60.000000,0", "TubeLng,0.000200,0", "TubeRowDeep,4,0",
+  const Lines expected = {"FlRaAirSide,12.500000,0",
+                          "FlRaTS,4.000000,0",
+                          "TempAirInlet,100.000000,0",
+                          "TempAirOutlet,60.000000,0",
+                          "TubeLng,0.000200,0",
+                          "TubeRowDeep,4,0",
                           "TypeBundle,5,0"};
   EXPECT_EQ(air_block, expected);
   EXPECT_NE(std::find(first_thermal, lines.end(), "WurtProgMode,2.000000,0"), lines.end());

@@ -1,5 +1,7 @@
 // Derivations after decoding: baffle orientation, baffle parity with the U-bend baffle,
 // nozzle orientations and tube-field distances, fluid names by hot side, nozzle sizes.
+#include "thermal/post_decoding.hpp"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,7 +11,6 @@
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
 #include "support/test_files.hpp"
-#include "thermal/post_decoding.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
@@ -46,21 +47,20 @@ TEST_P(PostDecodingBaffleOrientation, CodeFollowsAngleAndArrangement) {
 
 INSTANTIATE_TEST_SUITE_P(
     PostDecoding, PostDecodingBaffleOrientation,
-    ::testing::Values(
-        BaffleOrientationCase{"SegmentalTopAngle90", 1, 0, 90, 1},
-        BaffleOrientationCase{"SegmentalTopAngle45", 1, 0, 45, 3},
-        BaffleOrientationCase{"SegmentalTopAngle0", 1, 0, 0, 2},
-        BaffleOrientationCase{"SegmentalBottomAngle90", 1, 2, 90, 1},
-        BaffleOrientationCase{"SideEntryAngle90", 1, 1, 90, 2},
-        BaffleOrientationCase{"SideEntryAngle0", 1, 1, 0, 1},
-        BaffleOrientationCase{"SideEntryAngle45", 3, 1, 45, 3},
-        BaffleOrientationCase{"UnrecognisedAngle", 1, 0, 30, 0},
-        BaffleOrientationCase{"AngleJustOff90", 1, 0, 90.001f, 0},
-        BaffleOrientationCase{"NoBaffleWordCounts", 0, 0, 90, 1},
-        BaffleOrientationCase{"RodBaffle", 5, 1, 90, 2},
-        BaffleOrientationCase{"UnbaffledShell", 4, 0, 90, 0},
-        BaffleOrientationCase{"BaffleCodeAboveRod", 6, 0, 90, 0},
-        BaffleOrientationCase{"UnknownArrangement", 1, 3, 90, 0}),
+    ::testing::Values(BaffleOrientationCase{"SegmentalTopAngle90", 1, 0, 90, 1},
+                      BaffleOrientationCase{"SegmentalTopAngle45", 1, 0, 45, 3},
+                      BaffleOrientationCase{"SegmentalTopAngle0", 1, 0, 0, 2},
+                      BaffleOrientationCase{"SegmentalBottomAngle90", 1, 2, 90, 1},
+                      BaffleOrientationCase{"SideEntryAngle90", 1, 1, 90, 2},
+                      BaffleOrientationCase{"SideEntryAngle0", 1, 1, 0, 1},
+                      BaffleOrientationCase{"SideEntryAngle45", 3, 1, 45, 3},
+                      BaffleOrientationCase{"UnrecognisedAngle", 1, 0, 30, 0},
+                      BaffleOrientationCase{"AngleJustOff90", 1, 0, 90.001f, 0},
+                      BaffleOrientationCase{"NoBaffleWordCounts", 0, 0, 90, 1},
+                      BaffleOrientationCase{"RodBaffle", 5, 1, 90, 2},
+                      BaffleOrientationCase{"UnbaffledShell", 4, 0, 90, 0},
+                      BaffleOrientationCase{"BaffleCodeAboveRod", 6, 0, 90, 0},
+                      BaffleOrientationCase{"UnknownArrangement", 1, 3, 90, 0}),
     CaseName());
 
 // Deck line 58 holds 11.5 and line 59 holds 7.25 in every case.
@@ -178,7 +178,8 @@ TEST_P(PostDecodingNozzleSizes, ShellNozzlesGetNominalSizes) {
 
 INSTANTIATE_TEST_SUITE_P(PostDecoding, PostDecodingNozzleSizes,
                          ::testing::Values(NozzleSizeCase{"UsInches", 1, 10.02f, 6.065f, 10, 6},
-                                           NozzleSizeCase{"SiMillimetres", 2, 25.0f, 600, 25.4f, 609.6f},
+                                           NozzleSizeCase{"SiMillimetres", 2, 25.0f, 600, 25.4f,
+                                                          609.6f},
                                            NozzleSizeCase{"NoDiameter", 1, 0, 0, 0, 0}),
                          CaseName());
 

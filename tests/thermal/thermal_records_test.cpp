@@ -1,5 +1,7 @@
 // Stream allocation and the thermal records: which side is hot for each record group, unit
 // factors, application types, the program-mode default and the record order.
+#include "thermal/thermal_records.hpp"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,7 +13,6 @@
 #include "support/case_table.hpp"
 #include "support/deck_builder.hpp"
 #include "support/test_files.hpp"
-#include "thermal/thermal_records.hpp"
 
 namespace qalt2morv::thermal {
 namespace {
@@ -136,15 +137,16 @@ TEST_P(ThermalAllocation, EachGroupFollowsItsOwnRule) {
   s->tube_allowed_pressure_drop = 7;
   s->shell_fouling_resistance = 0.001f;
   s->tube_fouling_resistance = 0.002f;
-  const Lines keys = {"FoulResHS", "FoulResCS", "PrDrAlloHS",   "PrDrAlloCS",  "FlRaHS",       "FlRaCS",
-                      "TempInHS",  "TempInCS",  "TempOutHS",    "TempOutCS",   "PresOperInHS", "PresOperInCS"};
+  const Lines keys = {"FoulResHS", "FoulResCS", "PrDrAlloHS",   "PrDrAlloCS",
+                      "FlRaHS",    "FlRaCS",    "TempInHS",     "TempInCS",
+                      "TempOutHS", "TempOutCS", "PresOperInHS", "PresOperInCS"};
   EXPECT_EQ(records_with_keys(thermal_text(*s), keys), c.expected);
 }
 
-const Lines kShellHotShellCode = {"FoulResHS,0.001000,0", "FoulResCS,0.002000,0", "PrDrAlloHS,5.000000,0",
-                                  "PrDrAlloCS,7.000000,0"};
-const Lines kTubeHotTubeCode = {"FoulResHS,0.002000,0", "FoulResCS,0.001000,0", "PrDrAlloHS,7.000000,0",
-                                "PrDrAlloCS,5.000000,0"};
+const Lines kShellHotShellCode = {"FoulResHS,0.001000,0", "FoulResCS,0.002000,0",
+                                  "PrDrAlloHS,5.000000,0", "PrDrAlloCS,7.000000,0"};
+const Lines kTubeHotTubeCode = {"FoulResHS,0.002000,0", "FoulResCS,0.001000,0",
+                                "PrDrAlloHS,7.000000,0", "PrDrAlloCS,5.000000,0"};
 
 Lines concat(Lines a, const Lines& b) {
   a.insert(a.end(), b.begin(), b.end());
@@ -154,32 +156,38 @@ Lines concat(Lines a, const Lines& b) {
 INSTANTIATE_TEST_SUITE_P(
     Thermal, ThermalAllocation,
     ::testing::Values(
-        AllocationCase{"ShellHot", 150, 30, 1,
-                       concat(kShellHotShellCode,
-                              {"FlRaHS,10.000000,0", "FlRaCS,20.000000,0", "TempInHS,150.000000,0",
-                               "TempInCS,30.000000,0", "TempOutHS,100.000000,0", "TempOutCS,60.000000,0",
-                               "PresOperInHS,300.000000,0", "PresOperInCS,400.000000,0"})},
-        AllocationCase{"TubeHot", 30, 150, 2,
-                       concat(kTubeHotTubeCode,
-                              {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,150.000000,0",
-                               "TempInCS,30.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
-                               "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})},
-        AllocationCase{"EqualInletsMakeTubeHot", 80, 80, 2,
-                       concat(kTubeHotTubeCode,
-                              {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,80.000000,0",
-                               "TempInCS,80.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
-                               "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})},
-        // The two rules disagree: fouling and drops follow deck line 247, the rest the temperatures.
-        AllocationCase{"ShellHotByTemperatureTubeByCode", 150, 30, 2,
-                       concat(kTubeHotTubeCode,
-                              {"FlRaHS,10.000000,0", "FlRaCS,20.000000,0", "TempInHS,150.000000,0",
-                               "TempInCS,30.000000,0", "TempOutHS,100.000000,0", "TempOutCS,60.000000,0",
-                               "PresOperInHS,300.000000,0", "PresOperInCS,400.000000,0"})},
-        AllocationCase{"TubeHotByTemperatureCodeZeroMeansShell", 30, 150, 0,
-                       concat(kShellHotShellCode,
-                              {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,150.000000,0",
-                               "TempInCS,30.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
-                               "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})}),
+        AllocationCase{
+            "ShellHot", 150, 30, 1,
+            concat(kShellHotShellCode,
+                   {"FlRaHS,10.000000,0", "FlRaCS,20.000000,0", "TempInHS,150.000000,0",
+                    "TempInCS,30.000000,0", "TempOutHS,100.000000,0", "TempOutCS,60.000000,0",
+                    "PresOperInHS,300.000000,0", "PresOperInCS,400.000000,0"})},
+        AllocationCase{
+            "TubeHot", 30, 150, 2,
+            concat(kTubeHotTubeCode,
+                   {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,150.000000,0",
+                    "TempInCS,30.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
+                    "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})},
+        AllocationCase{
+            "EqualInletsMakeTubeHot", 80, 80, 2,
+            concat(kTubeHotTubeCode,
+                   {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,80.000000,0",
+                    "TempInCS,80.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
+                    "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})},
+        // The two rules disagree: fouling and drops follow deck line 247, the rest the
+        // temperatures.
+        AllocationCase{
+            "ShellHotByTemperatureTubeByCode", 150, 30, 2,
+            concat(kTubeHotTubeCode,
+                   {"FlRaHS,10.000000,0", "FlRaCS,20.000000,0", "TempInHS,150.000000,0",
+                    "TempInCS,30.000000,0", "TempOutHS,100.000000,0", "TempOutCS,60.000000,0",
+                    "PresOperInHS,300.000000,0", "PresOperInCS,400.000000,0"})},
+        AllocationCase{
+            "TubeHotByTemperatureCodeZeroMeansShell", 30, 150, 0,
+            concat(kShellHotShellCode,
+                   {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,150.000000,0",
+                    "TempInCS,30.000000,0", "TempOutHS,60.000000,0", "TempOutCS,100.000000,0",
+                    "PresOperInHS,400.000000,0", "PresOperInCS,300.000000,0"})}),
     CaseName());
 
 // Shell side hot: flow 12.5, pressure 500, drop 35; tube side: flow 4, pressure 250, drop 12.
@@ -204,32 +212,39 @@ TEST_P(ThermalUnitFactors, PressuresAndFlowsScaled) {
   s->tube_inlet_pressure = 250;
   s->shell_allowed_pressure_drop = 35;
   s->tube_allowed_pressure_drop = 12;
-  const Lines keys = {"PrDrAlloHS", "PrDrAlloCS", "FlRaHS", "FlRaCS", "PresOperInHS", "PresOperInCS"};
+  const Lines keys = {"PrDrAlloHS", "PrDrAlloCS",   "FlRaHS",
+                      "FlRaCS",     "PresOperInHS", "PresOperInCS"};
   EXPECT_EQ(records_with_keys(thermal_text(*s), keys), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Thermal, ThermalUnitFactors,
     ::testing::Values(
-        UnitCase{"UsCustomaryUnscaled", 1,
-                 {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12.500000,0", "FlRaCS,4.000000,0",
-                  "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}},
-        UnitCase{"SiPressuresHundredth", 2,
-                 {"PrDrAlloHS,0.350000,0", "PrDrAlloCS,0.120000,0", "FlRaHS,12.500000,0", "FlRaCS,4.000000,0",
-                  "PresOperInHS,5.000000,0", "PresOperInCS,2.500000,0"}},
-        UnitCase{"MetricFlowsThousandfold", 3,
-                 {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12500.000000,0",
-                  "FlRaCS,4000.000000,0", "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}},
-        UnitCase{"NoUnitSystemUnscaled", 0,
-                 {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12.500000,0", "FlRaCS,4.000000,0",
-                  "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}}),
+        UnitCase{"UsCustomaryUnscaled",
+                 1,
+                 {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12.500000,0",
+                  "FlRaCS,4.000000,0", "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}},
+        UnitCase{"SiPressuresHundredth",
+                 2,
+                 {"PrDrAlloHS,0.350000,0", "PrDrAlloCS,0.120000,0", "FlRaHS,12.500000,0",
+                  "FlRaCS,4.000000,0", "PresOperInHS,5.000000,0", "PresOperInCS,2.500000,0"}},
+        UnitCase{
+            "MetricFlowsThousandfold",
+            3,
+            {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12500.000000,0",
+             "FlRaCS,4000.000000,0", "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}},
+        UnitCase{"NoUnitSystemUnscaled",
+                 0,
+                 {"PrDrAlloHS,35.000000,0", "PrDrAlloCS,12.000000,0", "FlRaHS,12.500000,0",
+                  "FlRaCS,4.000000,0", "PresOperInHS,500.000000,0", "PresOperInCS,250.000000,0"}}),
     CaseName());
 
 // Deck lines 65 to 72: flow quantities A and B at inlet and outlet, shell then tube side.
 struct ApplicationCase {
   const char* name;
   bool shell_hot;
-  float a_in_shell, a_in_tube, a_out_shell, a_out_tube, b_in_shell, b_in_tube, b_out_shell, b_out_tube;
+  float a_in_shell, a_in_tube, a_out_shell, a_out_tube, b_in_shell, b_in_tube, b_out_shell,
+      b_out_tube;
   Lines expected;
 };
 
@@ -256,17 +271,30 @@ INSTANTIATE_TEST_SUITE_P(
     Thermal, ThermalApplicationType,
     ::testing::Values(
         // Shell side hot: hot a, b, c are lines 65, 67, 69; cold d, e, f are lines 66, 68, 72.
-        ApplicationCase{"HotAAboveBWins", true, 100, 0, 0, 0, 50, 0, 0, 0, {"ApplTypeHS,3.000000,0"}},
-        ApplicationCase{"HotANoOutletBelowB", true, 40, 0, 0, 0, 50, 0, 0, 0, {"ApplTypeHS,2.000000,0"}},
+        ApplicationCase{
+            "HotAAboveBWins", true, 100, 0, 0, 0, 50, 0, 0, 0, {"ApplTypeHS,3.000000,0"}},
+        ApplicationCase{
+            "HotANoOutletBelowB", true, 40, 0, 0, 0, 50, 0, 0, 0, {"ApplTypeHS,2.000000,0"}},
         ApplicationCase{"HotOutletOnly", true, 0, 0, 20, 0, 0, 0, 0, 0, {"ApplTypeHS,1.000000,0"}},
         ApplicationCase{"HotNoRuleApplies", true, 40, 0, 10, 0, 50, 0, 0, 0, {}},
-        ApplicationCase{"ColdEAboveFWins", true, 0, 0, 0, 100, 0, 0, 0, 50, {"ApplTypeCS,3.000000,0"}},
-        ApplicationCase{"ColdENoInletBelowF", true, 0, 0, 0, 40, 0, 0, 0, 50, {"ApplTypeCS,1.000000,0"}},
+        ApplicationCase{
+            "ColdEAboveFWins", true, 0, 0, 0, 100, 0, 0, 0, 50, {"ApplTypeCS,3.000000,0"}},
+        ApplicationCase{
+            "ColdENoInletBelowF", true, 0, 0, 0, 40, 0, 0, 0, 50, {"ApplTypeCS,1.000000,0"}},
         ApplicationCase{"ColdInletOnly", true, 0, 20, 0, 0, 0, 0, 0, 0, {"ApplTypeCS,2.000000,0"}},
         ApplicationCase{"ColdNoRuleApplies", true, 0, 10, 0, 40, 0, 0, 0, 50, {}},
         // Tube side hot: hot a, b, c are lines 66, 68, 70; cold d, e, f are lines 65, 67, 71.
         // Lines 69 and 72 hold values that would change both codes if read for this side.
-        ApplicationCase{"TubeHotSidesSwap", false, 0, 40, 40, 0, 10, 50, 50, 10,
+        ApplicationCase{"TubeHotSidesSwap",
+                        false,
+                        0,
+                        40,
+                        40,
+                        0,
+                        10,
+                        50,
+                        50,
+                        10,
                         {"ApplTypeCS,1.000000,0", "ApplTypeHS,2.000000,0"}}),
     CaseName());
 
@@ -288,12 +316,13 @@ TEST_P(ThermalProgramMode, MissingModeIsRating) {
   EXPECT_EQ(s->program_mode, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Thermal, ThermalProgramMode,
-                         ::testing::Values(ProgramModeCase{"NotNamed", 0, 2, "WurtProgMode,2.000000,0"},
-                                           ProgramModeCase{"Negative", -1, 2, "WurtProgMode,2.000000,0"},
-                                           ProgramModeCase{"Design", 1, 1, "WurtProgMode,1.000000,0"},
-                                           ProgramModeCase{"Simulation", 3, 3, "WurtProgMode,3.000000,0"}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Thermal, ThermalProgramMode,
+    ::testing::Values(ProgramModeCase{"NotNamed", 0, 2, "WurtProgMode,2.000000,0"},
+                      ProgramModeCase{"Negative", -1, 2, "WurtProgMode,2.000000,0"},
+                      ProgramModeCase{"Design", 1, 1, "WurtProgMode,1.000000,0"},
+                      ProgramModeCase{"Simulation", 3, 3, "WurtProgMode,3.000000,0"}),
+    CaseName());
 
 TEST(ThermalRecords, BlankLedHotNameWritesNoName) {
   auto s = std::make_unique<ConversionState>();
@@ -323,9 +352,10 @@ TEST_P(ThermalBeltList, TrailingZeroDroppedAllZeroSkipped) {
 
 INSTANTIATE_TEST_SUITE_P(
     Thermal, ThermalBeltList,
-    ::testing::Values(BeltListCase{"FirstOnly", {4.5f, 0}, {"NozVapBltSlotAreaSS,0,1", "4.500000, "}},
-                      BeltListCase{"SecondOnly", {0, 2}, {"NozVapBltSlotAreaSS,0,2", " , ", "2.000000, "}},
-                      BeltListCase{"None", {0, 0}, {}}),
+    ::testing::Values(
+        BeltListCase{"FirstOnly", {4.5f, 0}, {"NozVapBltSlotAreaSS,0,1", "4.500000, "}},
+        BeltListCase{"SecondOnly", {0, 2}, {"NozVapBltSlotAreaSS,0,2", " , ", "2.000000, "}},
+        BeltListCase{"None", {0, 0}, {}}),
     CaseName());
 
 TEST(ThermalDeck, EqualInletTemperaturesPutNamesAndValuesOnTheTubeSide) {
@@ -335,9 +365,11 @@ TEST(ThermalDeck, EqualInletTemperaturesPutNamesAndValuesOnTheTubeSide) {
                                                 {152, "80"},
                                                 {276, "SHELL FLUID"},
                                                 {277, "TUBE FLUID"}});
-  const Lines thermal = records_with_keys(testing::convert_ok(deck), {"FlRaHS", "FlRaCS", "TempInHS", "FluidNamHS", "FluidNamCS"});
+  const Lines thermal = records_with_keys(
+      testing::convert_ok(deck), {"FlRaHS", "FlRaCS", "TempInHS", "FluidNamHS", "FluidNamCS"});
   const Lines expected = {"FlRaHS,20.000000,0", "FlRaCS,10.000000,0", "TempInHS,80.000000,0",
-                          "FluidNamHS,\"TUBE FLUID          \",0", "FluidNamCS,\"SHELL FLUID         \",0"};
+                          "FluidNamHS,\"TUBE FLUID          \",0",
+                          "FluidNamCS,\"SHELL FLUID         \",0"};
   EXPECT_EQ(thermal, expected);
 }
 

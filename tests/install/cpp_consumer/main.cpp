@@ -1,10 +1,9 @@
 // Converts a deck in memory with the installed C++ interface and writes the keyword text
 // with "\n" line ends: cpp_consumer DECK OUT. A deck that does not convert exits 1.
-#include <qalt2morv/convert.hpp>
-
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <qalt2morv/convert.hpp>
 #include <string>
 
 int main(int argc, char** argv) {
