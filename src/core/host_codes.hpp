@@ -110,6 +110,19 @@ constexpr float kThreeQuarters = 4.0f;
 constexpr float kAxial = 5.0f;  // what the host is told for axial tube-side nozzles
 }  // namespace nozzle_orientation
 
+// The nozzle arrangement deck line 499 selects; any other value selects none.
+namespace nozzle_arrangement {
+constexpr float kInletOnTop = 0.0f;
+constexpr float kSideEntry = 1.0f;
+constexpr float kInletAtBottom = 2.0f;
+}  // namespace nozzle_arrangement
+
+// Placement settings from deck lines 478 and 488: a U-tube unit's rear nozzle out over the
+// bends, and a vertical unit's nozzles at the other end (either of two settings).
+constexpr float kUTubeNozzleOverBends = 2.0f;
+constexpr float kNozzlesAtOtherEnd = 2.0f;
+constexpr float kNozzlesAtOtherEndToo = 3.0f;
+
 // Baffle cut orientation ("BafOri"): 0 none of these.
 namespace baffle_orientation {
 constexpr float kHorizontalCut = 1.0f;

@@ -148,7 +148,8 @@ EShellEnds hot_e_shell_ends(const ConversionState& s) {
   EShellEnds e{};
   const bool vert = vertical(s);
   // Deck line 488 asks for the nozzles of a vertical unit at the other end.
-  const bool ends_swapped = vert && (s.nozzle_end_setting == 2.0f || s.nozzle_end_setting == 3.0f);
+  const bool ends_swapped = vert && (s.nozzle_end_setting == kNozzlesAtOtherEnd ||
+                                     s.nozzle_end_setting == kNozzlesAtOtherEndToo);
   bool inlet_at_rear = counter_current(s);
   if (ends_swapped) inlet_at_rear = !inlet_at_rear;
   e.inlet_location = inlet_at_rear ? location::kNearRearTubesheet : location::kNearFrontTubesheet;
@@ -175,7 +176,7 @@ EShellEnds hot_e_shell_ends(const ConversionState& s) {
 EShellEnds e_shell_ends(const ConversionState& s) {
   EShellEnds e = hot_side_declared_shell(s) ? hot_e_shell_ends(s) : cold_e_shell_ends(s);
   // U-tube nozzle setting 2 moves the rear-end nozzle out over the U-bends.
-  if (u_tube_bundle(s) && s.u_tube_nozzle_setting == 2.0f) {
+  if (u_tube_bundle(s) && s.u_tube_nozzle_setting == kUTubeNozzleOverBends) {
     if (e.inlet_location == location::kNearRearTubesheet) e.inlet_location = location::kOverUBends;
     if (e.outlet_location == location::kNearRearTubesheet)
       e.outlet_location = location::kOverUBends;

@@ -34,14 +34,15 @@ void derive_baffle_orientation(ConversionState& s) {
   const float type = s.baffle_type_code;
   if (!(type <= baffle_type::kTripleSegmental || type == baffle_type::kRod)) return;
   const float angle = s.baffle_cut_angle;
-  if (s.orientation_code == 0.0f || s.orientation_code == 2.0f) {
+  if (s.orientation_code == nozzle_arrangement::kInletOnTop ||
+      s.orientation_code == nozzle_arrangement::kInletAtBottom) {
     if (angle == 90.0f)
       s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
     else if (angle == 45.0f)
       s.baffle_orientation_code = baffle_orientation::kRotatedCut;
     else if (angle == 0.0f)
       s.baffle_orientation_code = baffle_orientation::kVerticalCut;
-  } else if (s.orientation_code == 1.0f) {
+  } else if (s.orientation_code == nozzle_arrangement::kSideEntry) {
     if (angle == 0.0f)
       s.baffle_orientation_code = baffle_orientation::kHorizontalCut;
     else if (angle == 45.0f)
@@ -105,11 +106,11 @@ void orient_nozzles_inlet_at_bottom(ConversionState& s, bool even) {
 // Deck line 499 selects the arrangement; any other code leaves every orientation unset.
 void derive_nozzle_orientations(ConversionState& s) {
   const bool even = s.baffle_parity_code == kEvenParity;
-  if (s.orientation_code == 0.0f)
+  if (s.orientation_code == nozzle_arrangement::kInletOnTop)
     orient_nozzles_inlet_on_top(s, even);
-  else if (s.orientation_code == 1.0f)
+  else if (s.orientation_code == nozzle_arrangement::kSideEntry)
     orient_nozzles_side_entry(s);
-  else if (s.orientation_code == 2.0f)
+  else if (s.orientation_code == nozzle_arrangement::kInletAtBottom)
     orient_nozzles_inlet_at_bottom(s, even);
 }
 

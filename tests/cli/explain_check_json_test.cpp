@@ -76,7 +76,10 @@ TEST_F(CliJson, ExplainJsonIsTheExplanation) {
   const json doc = json::parse(r.out);
   EXPECT_EQ(doc["deck"], good_);
   EXPECT_EQ(doc["status"], 0);
-  const Explanation e = explain_file(good_);
+  // The command line writes "\n" line ends on every platform.
+  ConvertOptions lf;
+  lf.line_ending = LineEnding::lf;
+  const Explanation e = explain_file(good_, lf);
   ASSERT_EQ(doc["records"].size(), e.records.size());
   for (std::size_t i = 0; i < e.records.size(); ++i) {
     const json& rec = doc["records"][i];
