@@ -16,6 +16,7 @@
 #include "batch_inputs.hpp"
 #include "batch_report.hpp"
 #include "cli_app.hpp"
+#include "commands.hpp"
 #include "signals.hpp"
 
 namespace qalt2morv::cli {
@@ -110,7 +111,7 @@ std::string describe_failure(const std::string& deck, const ConvertResult& r) {
 
 void print_notes(std::ostream& err, const std::string& deck, const ConvertResult& r) {
   for (const auto& n : r.notes) {
-    err << "qalt2morv: " << deck << ": line " << n.line << ": warning: \"" << n.found
+    err << "qalt2morv: " << deck << ": " << line_and_field(n.line) << ": warning: \"" << n.found
         << "\" not recognised";
     if (!n.expected.empty()) err << " (expected " << n.expected << ")";
     err << '\n';
@@ -234,8 +235,13 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
         break;
     }
     if (format != ReportFormat::none) {
-      ReportRow row{job.deck,      job.output,         status_word(job.outcome), job.result.line,
-                    std::string(), job.result.message, job.result.notes.size()};
+      ReportRow row{job.deck,
+                    job.output,
+                    status_word(job.outcome),
+                    job.result.line,
+                    field_name_of(job.result.line),
+                    job.result.message,
+                    job.result.notes.size()};
       if (job.outcome == Outcome::pending)
         row.message = "the batch was interrupted before this deck";
       rows.push_back(std::move(row));

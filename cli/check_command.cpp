@@ -65,7 +65,7 @@ std::vector<ConvertResult> check_all(const std::vector<std::string>& decks, unsi
 void print_deck_text(std::ostream& out, const std::string& deck, const ConvertResult& r) {
   if (!r.ok()) out << (r.status == Status::deck_unreadable ? "" : deck + ": ") << r.message << '\n';
   for (const ConversionNote& n : r.notes) {
-    out << deck << ": line " << n.line << ": note: \"" << n.found << "\" not recognised";
+    out << deck << ": " << line_and_field(n.line) << ": note: \"" << n.found << "\" not recognised";
     if (!n.expected.empty()) out << " (expected " << n.expected << ")";
     out << '\n';
   }
@@ -93,7 +93,8 @@ nlohmann::ordered_json deck_json(const std::string& deck, const ConvertResult& r
   for (const ConversionNote& n : r.notes) {
     notes.push_back({{"line", n.line},
                      {"found", cp1252_to_utf8(n.found)},
-                     {"expected", cp1252_to_utf8(n.expected)}});
+                     {"expected", cp1252_to_utf8(n.expected)},
+                     {"field", field_name_of(n.line)}});
   }
   return {{"deck", cp1252_to_utf8(deck)},
           {"status", static_cast<int>(r.status)},

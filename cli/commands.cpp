@@ -8,14 +8,30 @@
 
 #include "json_records.hpp"
 #include "qalt2morv/convert.hpp"
+#include "qalt2morv/deck_layout.hpp"
 
 namespace qalt2morv::cli {
 
 Command add_explain_command(CLI::App& app);
 Command add_check_command(CLI::App& app);
+Command add_lines_command(CLI::App& app);
+Command add_records_command(CLI::App& app);
 
 std::vector<Command> add_commands(CLI::App& app) {
-  return {add_explain_command(app), add_check_command(app)};
+  return {add_explain_command(app), add_check_command(app), add_lines_command(app),
+          add_records_command(app)};
+}
+
+std::string line_and_field(int line) {
+  const std::string_view label = deck_line_label(line);
+  std::string text = "line " + std::to_string(line);
+  if (!label.empty()) text += " (" + std::string(label) + ")";
+  return text;
+}
+
+std::string field_name_of(int line) {
+  const DeckLineField* f = deck_line_field(line);
+  return f != nullptr ? std::string(f->name) : std::string();
 }
 
 namespace {

@@ -18,6 +18,12 @@ struct Command {
 
 std::vector<Command> add_commands(CLI::App& app);
 
+// "line 19 (exchanger_type_word)": a deck line with the field it fills, for messages.
+std::string line_and_field(int line);
+
+// The name of the field deck line `line` fills; empty for a line the conversion does not read.
+std::string field_name_of(int line);
+
 // The records of keyword text as JSON for --format json of convert: one deck to out or to
 // output, or each deck into out_dir as NAME.json. Returns the exit code.
 int convert_to_json(const std::vector<std::string>& decks, const std::string& output,

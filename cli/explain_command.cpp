@@ -9,6 +9,7 @@
 
 #include "commands.hpp"
 #include "json_records.hpp"
+#include "qalt2morv/deck_layout.hpp"
 #include "qalt2morv/explain.hpp"
 #include "qalt2morv/keyword_reader.hpp"
 
@@ -75,7 +76,7 @@ std::string record_name(const std::string& key, int occurrence) {
 void print_lines(std::ostream& out, const std::vector<int>& lines,
                  const std::vector<std::string>& texts) {
   for (const int l : lines) {
-    out << "  line " << l;
+    out << "  " << line_and_field(l);
     if (l >= 1 && static_cast<std::size_t>(l) <= texts.size())
       out << ": " << texts[static_cast<std::size_t>(l) - 1];
     out << '\n';
@@ -110,6 +111,16 @@ nlohmann::ordered_json lines_json(const std::vector<int>& lines) {
   return nlohmann::ordered_json(lines);
 }
 
+// Beside "lines": the field each of those lines fills, in the same order.
+nlohmann::ordered_json fields_json(const std::vector<int>& lines) {
+  nlohmann::ordered_json fields = nlohmann::ordered_json::array();
+  for (const int l : lines) {
+    const DeckLineField* f = deck_line_field(l);
+    fields.push_back(f != nullptr ? std::string(f->name) : std::string());
+  }
+  return fields;
+}
+
 void print_json(std::ostream& out, const ExplainSettings& st, const Explanation& e,
                 const Selection& sel) {
   nlohmann::ordered_json doc = {{"deck", cp1252_to_utf8(st.deck)},
@@ -124,14 +135,16 @@ void print_json(std::ostream& out, const ExplainSettings& st, const Explanation&
     records.push_back({{"key", cp1252_to_utf8(r.key)},
                        {"occurrence", r.occurrence},
                        {"text", cp1252_to_utf8(without_last_line_end(r.text))},
-                       {"lines", lines_json(r.lines)}});
+                       {"lines", lines_json(r.lines)},
+                       {"fields", fields_json(r.lines)}});
   }
   nlohmann::ordered_json absent = nlohmann::ordered_json::array();
   for (const AbsentRecord& a : e.absent) {
     if (!sel.key_wanted(a.key) || !sel.lines_wanted(a.lines)) continue;
     absent.push_back({{"key", cp1252_to_utf8(a.key)},
                       {"occurrence", a.occurrence},
-                      {"lines", lines_json(a.lines)}});
+                      {"lines", lines_json(a.lines)},
+                      {"fields", fields_json(a.lines)}});
   }
   nlohmann::ordered_json failing = nlohmann::ordered_json::array();
   for (const int l : e.failing_lines) {

@@ -141,9 +141,10 @@ namespace {
 int named_line(std::string_view message) {
   constexpr std::string_view kPrefix = "line ";
   if (message.substr(0, kPrefix.size()) != kPrefix) return -1;
-  const std::size_t colon = message.find(':');
-  if (colon == std::string_view::npos) return -1;
-  const std::string_view digits = message.substr(kPrefix.size(), colon - kPrefix.size());
+  // "line 41: ..." or, with the line's field named, "line 41 (reserved_41, ...): ..."
+  const std::size_t end = message.find_first_of(" :", kPrefix.size());
+  if (end == std::string_view::npos) return -1;
+  const std::string_view digits = message.substr(kPrefix.size(), end - kPrefix.size());
   if (!all_digits(digits) || digits.size() > 4) return -1;
   return std::stoi(std::string(digits));
 }

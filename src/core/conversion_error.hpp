@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 namespace qalt2morv {
 
@@ -28,10 +29,13 @@ class DeckFieldError : public std::exception {
   const std::string& culprit() const noexcept { return culprit_; }
   const char* what() const noexcept override { return message_.c_str(); }
 
-  // The message with the column counted in the deck file: a deck whose line 1 begins with
-  // blanks has every line read shifted left by column_shift columns.
-  std::string message(int column_shift) const {
-    std::string m = "line " + std::to_string(line_) + ": \"" + text_ + "\" " + cause_;
+  // The message with the column counted in the deck file (a deck whose line 1 begins with
+  // blanks has every line read shifted left by column_shift columns), and the line's field
+  // named when one is given: line 41 (reserved_41, feeds no record): "N/A" is not a number.
+  std::string message(int column_shift, std::string_view field = {}) const {
+    std::string m = "line " + std::to_string(line_);
+    if (!field.empty()) m += " (" + std::string(field) + ")";
+    m += ": \"" + text_ + "\" " + cause_;
     if (column_ > 0) m += ": " + culprit_ + " in column " + std::to_string(column_ + column_shift);
     return m;
   }

@@ -34,6 +34,10 @@ constexpr std::string_view whole_text(const FixedText<N>& text) {
   return std::string_view(text.data(), N);
 }
 
+// A value or a condition with its name, for the record list the command line shows:
+// Row::real("TubeOD", NAMED(tube_od_value), NAMED(finned_tubes)).
+#define NAMED(function) function, #function
+
 template <class Source>
 struct RecordRow {
   enum class Operation { real, integer, real_list, text };
@@ -46,32 +50,69 @@ struct RecordRow {
   ShortList (*list_value)(const Source&) = nullptr;
   std::string_view (*text_value)(const Source&) = nullptr;
   Condition condition = nullptr;  // none: the writer's skip rule alone decides
+  std::string_view holds;         // what the value is: a state field's name or a phrase
+  std::string_view when;          // the condition's name; empty when there is none
 
   static constexpr RecordRow real(std::string_view key, float (*value)(const Source&),
-                                  Condition when = nullptr) {
-    RecordRow row{key, Operation::real};
+                                  std::string_view holds, Condition when = nullptr,
+                                  std::string_view when_name = {}) {
+    RecordRow row;
+    row.key = key;
+    row.operation = Operation::real;
     row.real_value = value;
     row.condition = when;
+    row.holds = holds;
+    row.when = when_name;
     return row;
   }
   static constexpr RecordRow integer(std::string_view key, std::int32_t (*value)(const Source&),
-                                     Condition when = nullptr) {
-    RecordRow row{key, Operation::integer};
+                                     std::string_view holds, Condition when = nullptr,
+                                     std::string_view when_name = {}) {
+    RecordRow row;
+    row.key = key;
+    row.operation = Operation::integer;
     row.int_value = value;
     row.condition = when;
+    row.holds = holds;
+    row.when = when_name;
     return row;
   }
-  static constexpr RecordRow real_list(std::string_view key, ShortList (*value)(const Source&)) {
-    RecordRow row{key, Operation::real_list};
+  static constexpr RecordRow real_list(std::string_view key, ShortList (*value)(const Source&),
+                                       std::string_view holds) {
+    RecordRow row;
+    row.key = key;
+    row.operation = Operation::real_list;
     row.list_value = value;
+    row.holds = holds;
     return row;
   }
-  static constexpr RecordRow text(std::string_view key, std::string_view (*value)(const Source&)) {
-    RecordRow row{key, Operation::text};
+  static constexpr RecordRow text(std::string_view key, std::string_view (*value)(const Source&),
+                                  std::string_view holds) {
+    RecordRow row;
+    row.key = key;
+    row.operation = Operation::text;
     row.text_value = value;
+    row.holds = holds;
     return row;
   }
 };
+
+// One record the conversion can write, as the record list describes it.
+struct RecordDescription {
+  std::string_view key;
+  std::string_view kind;   // "number", "text" or "list"
+  std::string_view holds;  // a state field's name, or a phrase
+  std::string_view when;   // the condition's name; empty when there is none
+};
+
+template <class Source>
+constexpr RecordDescription describe(const RecordRow<Source>& row) {
+  using Operation = typename RecordRow<Source>::Operation;
+  std::string_view kind = "number";
+  if (row.operation == Operation::real_list) kind = "list";
+  if (row.operation == Operation::text) kind = "text";
+  return {row.key, kind, row.holds, row.when};
+}
 
 // Writes the rows in table order; a row whose condition fails writes nothing, and the
 // writer's own skip rules (zero scalar, blank-led text, all-zero list) still apply.

@@ -40,7 +40,7 @@ constexpr float kW = 8.0f;  // externally sealed floating tubesheet
 constexpr float kLastFixedChannel = kN;
 }  // namespace rear_head
 
-// Baffle type as the deck's baffle word decodes.
+// Baffle type as the deck's baffle word decodes ("BafType").
 namespace baffle_type {
 constexpr float kSegmental = 1.0f;
 constexpr float kDoubleSegmental = 2.0f;
@@ -49,7 +49,7 @@ constexpr float kNone = 4.0f;
 constexpr float kRod = 5.0f;
 }  // namespace baffle_type
 
-// Baffle type as the host codes it ("BafType").
+// Baffle type as the host codes it ("BafTypeQALT").
 namespace host_baffle_type {
 constexpr float kSegmental = 1.0f;
 constexpr float kDoubleSegmental = 2.0f;

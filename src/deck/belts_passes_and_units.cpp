@@ -175,40 +175,43 @@ void set_layout_belts(State& s) {
 }
 
 constexpr DeckStep kBeltsPassesAndUnits[] = {
-    integer(251, &State::belt_nozzles),
+    integer(251, DECK_FIELD(belt_nozzles)),
     rule(set_belt_impingement_types),
-    real(252, &State::belt_clearance_1),
-    real(253, &State::belt_length_1),
+    real(252, DECK_FIELD(belt_clearance_1)),
+    real(253, DECK_FIELD(belt_length_1)),
     rule(set_first_belt),
-    real(254, &State::belt_slot_area_1),
-    real(255, &State::belt_slot_area_2),
+    real(254, DECK_FIELD(belt_slot_area_1)),
+    real(255, DECK_FIELD(belt_slot_area_2)),
     rule(set_belt_slot_areas),
-    integer(256, &State::pass_layout_style),
-    integer(257, &State::pass_layout_variant),
+    integer(256, DECK_FIELD(pass_layout_style)),
+    integer(257, DECK_FIELD(pass_layout_variant)),
     rule(set_pass_layout_type),
-    real(258, &State::pass_lane_1),
-    real(259, &State::pass_lane_2),
-    rule(decode_third_cut_count),
-    integer(272, &State::support_count),
-    text(276, &State::shell_fluid_name),
-    text(277, &State::tube_fluid_name),
-    integer(278, &State::unit_system_fallback),
+    real(258, DECK_FIELD(pass_lane_1)),
+    real(259, DECK_FIELD(pass_lane_2)),
+    reading_rule(261, 261, StepKind::tolerant_real_if_present, "third_cut_count",
+                 decode_third_cut_count),
+    integer(272, DECK_FIELD(support_count)),
+    text(276, DECK_FIELD(shell_fluid_name)),
+    text(277, DECK_FIELD(tube_fluid_name)),
+    integer(278, DECK_FIELD(unit_system_fallback)),
     rule(after_unit_system),
-    real(279, &State::tube_inlet_nozzle_id),
-    real(280, &State::tube_outlet_nozzle_id),
+    real(279, DECK_FIELD(tube_inlet_nozzle_id)),
+    real(280, DECK_FIELD(tube_outlet_nozzle_id)),
     rule(set_tube_nozzle_sizes),
-    real(281, &State::reserved_281),
-    real(282, &State::tube_split_outlet_id),
-    real(283, &State::shell_split_outlet_id),
+    real(281, DECK_FIELD(reserved_281)),
+    real(282, DECK_FIELD(tube_split_outlet_id)),
+    real(283, DECK_FIELD(shell_split_outlet_id)),
     rule(set_separate_outlet_sizes),
-    real(284, &State::belt_clearance_2),
-    real(285, &State::belt_length_2),
+    real(284, DECK_FIELD(belt_clearance_2)),
+    real(285, DECK_FIELD(belt_length_2)),
     rule(set_second_belt),
     rule(set_layout_belts),
 };
 static_assert(!writes_records(kBeltsPassesAndUnits));
 
 }  // namespace
+
+std::span<const DeckStep> belt_pass_and_unit_steps() { return kBeltsPassesAndUnits; }
 
 void decode_belts_passes_and_units(ConversionState& s) {
   run_steps(kBeltsPassesAndUnits, s, nullptr);

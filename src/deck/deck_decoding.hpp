@@ -2,7 +2,10 @@
 // the line-count guard, with the rule that belongs to a line run right after it.
 #pragma once
 
+#include <vector>
+
 #include "core/conversion_state.hpp"
+#include "core/emission_table.hpp"
 #include "core/keyword_writer.hpp"
 
 namespace qalt2morv::deck {
@@ -13,6 +16,8 @@ void decode_deck(ConversionState& s, KeywordWriter& out);
 // Lines 1 to 132: case header, exchanger type, baffles, tubes, flows. Writes
 // TubesInBafWindow when deck line 36 calls for it.
 void decode_exchanger_lines(ConversionState& s, KeywordWriter& out);
+// The records decoding writes, ahead of every other record.
+std::vector<RecordDescription> describe_records_while_decoding();
 // Lines 133 to 214: process conditions of both sides and the position code.
 void decode_process_conditions(ConversionState& s);
 // Lines 226 to 250: design conditions with their defaults, construction choices, hot side,

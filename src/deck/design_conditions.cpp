@@ -122,36 +122,38 @@ void set_shell_and_kettle_diameters(State& s) {
 }
 
 constexpr DeckStep kDesignConditions[] = {
-    integer(226, &State::fans_per_bay),
-    real(227, &State::fan_diameter),
-    real(230, &State::tube_wall_thickness),
-    tolerant_if_present(231, &State::shell_design_pressure),
+    integer(226, DECK_FIELD(fans_per_bay)),
+    real(227, DECK_FIELD(fan_diameter)),
+    real(230, DECK_FIELD(tube_wall_thickness)),
+    tolerant_if_present(231, DECK_FIELD(shell_design_pressure)),
     rule(default_shell_design_pressure),
-    tolerant_if_present(232, &State::tube_design_pressure),
+    tolerant_if_present(232, DECK_FIELD(tube_design_pressure)),
     rule(default_tube_design_pressure),
-    tolerant_if_present(233, &State::shell_design_temperature),
+    tolerant_if_present(233, DECK_FIELD(shell_design_temperature)),
     rule(default_shell_design_temperature),
-    tolerant_if_present(234, &State::tube_design_temperature),
+    tolerant_if_present(234, DECK_FIELD(tube_design_temperature)),
     rule(default_tube_design_temperature),
-    text(235, &State::tube_nozzle_form),
+    text(235, DECK_FIELD(tube_nozzle_form)),
     rule(set_axial_nozzle_flag),
-    real(236, &State::otl_diameter),
-    text(237, &State::double_tubesheet),
+    real(236, DECK_FIELD(otl_diameter)),
+    text(237, DECK_FIELD(double_tubesheet)),
     rule(set_tubesheet_type),
-    text(238, &State::reserved_238),
-    text(239, &State::expansion_joint),
+    text(238, DECK_FIELD(reserved_238)),
+    text(239, DECK_FIELD(expansion_joint)),
     rule(set_expansion_joint),
-    real(245, &State::reserved_245),
-    integer(247, &State::hot_fluid_side),
+    real(245, DECK_FIELD(reserved_245)),
+    integer(247, DECK_FIELD(hot_fluid_side)),
     rule(set_hot_side_and_phases),
-    tolerant_if_present(248, &State::shell_diameter),
+    tolerant_if_present(248, DECK_FIELD(shell_diameter)),
     rule(set_shell_and_kettle_diameters),
-    integer(249, &State::reserved_249),
-    real(250, &State::reserved_250),
+    integer(249, DECK_FIELD(reserved_249)),
+    real(250, DECK_FIELD(reserved_250)),
 };
 static_assert(!writes_records(kDesignConditions));
 
 }  // namespace
+
+std::span<const DeckStep> design_condition_steps() { return kDesignConditions; }
 
 void decode_design_conditions(ConversionState& s) { run_steps(kDesignConditions, s, nullptr); }
 

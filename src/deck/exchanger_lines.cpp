@@ -76,13 +76,17 @@ void set_impingement_protection(State& s) {
   }
 }
 
+constexpr RecordDescription kTubesInBaffleWindow = {
+    "TubesInBafWindow", "number", "2 (yes)",
+    "deck line 36 holds a baffle form without tubes in the window"};
+
 // The host learns of tube-free baffle windows only from this record, written as the baffle
 // form is read, so it stands ahead of every other record.
 void set_baffle_form(State& s, KeywordWriter& out) {
   if (const BaffleForm* form = find_baffle_form(s.baffle_type_word)) {
     s.baffle_type_code = form->baffle_type_code;
     s.qalt_baffle_type_code = form->qalt_baffle_type_code;
-    if (form->no_tubes_in_window) out.put_real("TubesInBafWindow", choice::kYes);
+    if (form->no_tubes_in_window) out.put_real(kTubesInBaffleWindow.key, choice::kYes);
   } else if (!field_is_blank(s.baffle_type_word)) {
     note_line(s, 36, kTextFieldColumns,
               "SEGMENTAL, DOUBLE-SEGMENTAL, TRIPLE-SEGMENTAL, NO-TUBES-IN-WINDOW SEGMENTAL, "
@@ -119,83 +123,87 @@ void decode_reserved_97_to_132(State& s) {
 }
 
 constexpr DeckStep kExchangerLines[] = {
-    text(2, &State::reserved_2),
-    text(3, &State::reserved_3),
-    text(13, &State::program_mode_word),
+    text(2, DECK_FIELD(reserved_2)),
+    text(3, DECK_FIELD(reserved_3)),
+    text(13, DECK_FIELD(program_mode_word)),
     rule(set_program_mode),
-    text(14, &State::flow_arrangement_word),
+    text(14, DECK_FIELD(flow_arrangement_word)),
     rule(set_flow_arrangement),
-    text(17, &State::tube_type_word),
+    text(17, DECK_FIELD(tube_type_word)),
     rule(set_tube_type),
-    text(19, &State::exchanger_type_word),
+    text(19, DECK_FIELD(exchanger_type_word)),
     rule(set_exchanger_type),
-    integer(20, &State::shells_in_parallel),
-    integer(21, &State::shells_in_series),
-    integer(22, &State::reserved_22),
-    real(23, &State::reserved_23),
-    tolerant(24, &State::reserved_24),
-    real(25, &State::reserved_25),
-    real(26, &State::reserved_26),
-    text(27, &State::impingement_word),
+    integer(20, DECK_FIELD(shells_in_parallel)),
+    integer(21, DECK_FIELD(shells_in_series)),
+    integer(22, DECK_FIELD(reserved_22)),
+    real(23, DECK_FIELD(reserved_23)),
+    tolerant(24, DECK_FIELD(reserved_24)),
+    real(25, DECK_FIELD(reserved_25)),
+    real(26, DECK_FIELD(reserved_26)),
+    text(27, DECK_FIELD(impingement_word)),
     rule(set_impingement_protection),
-    real(28, &State::reserved_28),
-    real(29, &State::reserved_29),
-    real(30, &State::reserved_30),
-    real(31, &State::baffle_cut),
-    tolerant(32, &State::baffle_spacing),
-    tolerant(33, &State::inlet_baffle_spacing),
-    tolerant(34, &State::outlet_baffle_spacing),
-    real(35, &State::baffle_cut_angle),
-    text(36, &State::baffle_type_word),
+    real(28, DECK_FIELD(reserved_28)),
+    real(29, DECK_FIELD(reserved_29)),
+    real(30, DECK_FIELD(reserved_30)),
+    real(31, DECK_FIELD(baffle_cut)),
+    tolerant(32, DECK_FIELD(baffle_spacing)),
+    tolerant(33, DECK_FIELD(inlet_baffle_spacing)),
+    tolerant(34, DECK_FIELD(outlet_baffle_spacing)),
+    real(35, DECK_FIELD(baffle_cut_angle)),
+    text(36, DECK_FIELD(baffle_type_word)),
     record_rule(set_baffle_form),
-    real(37, &State::baffle_thickness),
-    integer(38, &State::baffle_space_count),
+    real(37, DECK_FIELD(baffle_thickness)),
+    integer(38, DECK_FIELD(baffle_space_count)),
     rule(set_baffle_count),
-    integer(39, &State::tube_pass_count),
+    integer(39, DECK_FIELD(tube_pass_count)),
     rule(set_tube_passes),
-    real(40, &State::tube_od),
-    real(41, &State::reserved_41),
-    tolerant(42, &State::tube_layout_angle),
-    real(43, &State::tube_pitch),
-    real(44, &State::reserved_44),
-    integer(45, &State::tube_material_index),
+    real(40, DECK_FIELD(tube_od)),
+    real(41, DECK_FIELD(reserved_41)),
+    tolerant(42, DECK_FIELD(tube_layout_angle)),
+    real(43, DECK_FIELD(tube_pitch)),
+    real(44, DECK_FIELD(reserved_44)),
+    integer(45, DECK_FIELD(tube_material_index)),
     rule(set_tube_material),
-    tolerant_if_present(46, &State::tube_count),
-    real(47, &State::reserved_47),
-    real(48, &State::reserved_48),
-    real(49, &State::fin_density),
-    real(50, &State::fin_height),
-    real(51, &State::fin_thickness),
-    text(52, &State::reserved_52),
+    tolerant_if_present(46, DECK_FIELD(tube_count)),
+    real(47, DECK_FIELD(reserved_47)),
+    real(48, DECK_FIELD(reserved_48)),
+    real(49, DECK_FIELD(fin_density)),
+    real(50, DECK_FIELD(fin_height)),
+    real(51, DECK_FIELD(fin_thickness)),
+    text(52, DECK_FIELD(reserved_52)),
     // Lines 53 and 54 are read twice: the tolerant form feeds the shell-and-tube records,
     // the strict form (five implied decimals) the air-cooler records.
-    tolerant(53, &State::tube_length),
-    real(53, &State::tube_length_strict),
-    tolerant(54, &State::effective_tube_length),
-    real(54, &State::effective_tube_length_strict),
-    real(55, &State::shell_inlet_nozzle_id),
-    real(56, &State::shell_outlet_nozzle_id),
-    real(57, &State::reserved_57),
-    real(58, &State::tube_field_distance_1),
-    real(59, &State::tube_field_distance_2),
-    rule(decode_reserved_60_to_62),
-    real(63, &State::shell_flow_rate),
-    real(64, &State::tube_flow_rate),
-    real(65, &State::shell_quantity_a_in),
-    real(66, &State::tube_quantity_a_in),
-    real(67, &State::shell_quantity_a_out),
-    real(68, &State::tube_quantity_a_out),
-    real(69, &State::shell_quantity_b_in),
-    real(70, &State::tube_quantity_b_in),
-    real(71, &State::shell_quantity_b_out),
-    real(72, &State::tube_quantity_b_out),
-    rule(decode_reserved_97_to_132),
+    tolerant(53, DECK_FIELD(tube_length)),
+    real(53, DECK_FIELD(tube_length_strict)),
+    tolerant(54, DECK_FIELD(effective_tube_length)),
+    real(54, DECK_FIELD(effective_tube_length_strict)),
+    real(55, DECK_FIELD(shell_inlet_nozzle_id)),
+    real(56, DECK_FIELD(shell_outlet_nozzle_id)),
+    real(57, DECK_FIELD(reserved_57)),
+    real(58, DECK_FIELD(tube_field_distance_1)),
+    real(59, DECK_FIELD(tube_field_distance_2)),
+    reading_rule(60, 62, StepKind::real, "reserved", decode_reserved_60_to_62),
+    real(63, DECK_FIELD(shell_flow_rate)),
+    real(64, DECK_FIELD(tube_flow_rate)),
+    real(65, DECK_FIELD(shell_quantity_a_in)),
+    real(66, DECK_FIELD(tube_quantity_a_in)),
+    real(67, DECK_FIELD(shell_quantity_a_out)),
+    real(68, DECK_FIELD(tube_quantity_a_out)),
+    real(69, DECK_FIELD(shell_quantity_b_in)),
+    real(70, DECK_FIELD(tube_quantity_b_in)),
+    real(71, DECK_FIELD(shell_quantity_b_out)),
+    real(72, DECK_FIELD(tube_quantity_b_out)),
+    reading_rule(97, 132, StepKind::real, "reserved", decode_reserved_97_to_132),
 };
 
 }  // namespace
 
+std::span<const DeckStep> exchanger_line_steps() { return kExchangerLines; }
+
 void decode_exchanger_lines(ConversionState& s, KeywordWriter& out) {
   run_steps(kExchangerLines, s, &out);
 }
+
+std::vector<RecordDescription> describe_records_while_decoding() { return {kTubesInBaffleWindow}; }
 
 }  // namespace qalt2morv::deck

@@ -86,40 +86,42 @@ void check_orientation_code(State& s) {
 }
 
 constexpr DeckStep kNozzleCountsAndCuts[] = {
-    integer(451, &State::shell_inlet_nozzle_count_int),
-    integer(452, &State::shell_outlet_nozzle_count_int),
-    integer(453, &State::tube_inlet_nozzle_count_int),
-    integer(454, &State::tube_outlet_nozzle_count_int),
+    integer(451, DECK_FIELD(shell_inlet_nozzle_count_int)),
+    integer(452, DECK_FIELD(shell_outlet_nozzle_count_int)),
+    integer(453, DECK_FIELD(tube_inlet_nozzle_count_int)),
+    integer(454, DECK_FIELD(tube_outlet_nozzle_count_int)),
     rule(set_nozzle_counts),
-    integer(478, &State::u_tube_nozzle_code),
+    integer(478, DECK_FIELD(u_tube_nozzle_code)),
     rule(set_u_tube_nozzle_setting),
-    text(479, &State::reserved_479),
-    text(480, &State::fan_draft),
+    text(479, DECK_FIELD(reserved_479)),
+    text(480, DECK_FIELD(fan_draft)),
     rule(set_draft_type),
-    real(483, &State::reserved_483),
-    real(484, &State::reserved_484),
-    integer(485, &State::tube_rows),
-    integer(486, &State::odd_row_tubes),
-    integer(487, &State::even_row_tubes),
-    integer(488, &State::nozzle_end_code),
+    real(483, DECK_FIELD(reserved_483)),
+    real(484, DECK_FIELD(reserved_484)),
+    integer(485, DECK_FIELD(tube_rows)),
+    integer(486, DECK_FIELD(odd_row_tubes)),
+    integer(487, DECK_FIELD(even_row_tubes)),
+    integer(488, DECK_FIELD(nozzle_end_code)),
     rule(set_nozzle_end_setting),
-    integer(489, &State::bundles_in_parallel),
-    integer(490, &State::bays_in_parallel),
-    text(491, &State::reserved_491),
-    text(492, &State::reserved_492),
-    text(493, &State::reserved_493),
-    real(494, &State::cut_distance_1),
-    real(495, &State::cut_distance_2),
-    real(496, &State::cut_distance_3),
+    integer(489, DECK_FIELD(bundles_in_parallel)),
+    integer(490, DECK_FIELD(bays_in_parallel)),
+    text(491, DECK_FIELD(reserved_491)),
+    text(492, DECK_FIELD(reserved_492)),
+    text(493, DECK_FIELD(reserved_493)),
+    real(494, DECK_FIELD(cut_distance_1)),
+    real(495, DECK_FIELD(cut_distance_2)),
+    real(496, DECK_FIELD(cut_distance_3)),
     rule(derive_baffle_cuts),
-    text(497, &State::u_bend_baffle),
-    text(498, &State::reserved_498),
-    tolerant_if_present(499, &State::orientation_code),
+    text(497, DECK_FIELD(u_bend_baffle)),
+    text(498, DECK_FIELD(reserved_498)),
+    tolerant_if_present(499, DECK_FIELD(orientation_code)),
     rule(check_orientation_code),
 };
 static_assert(!writes_records(kNozzleCountsAndCuts));
 
 }  // namespace
+
+std::span<const DeckStep> nozzle_count_and_cut_steps() { return kNozzleCountsAndCuts; }
 
 void decode_nozzle_counts_and_cuts(ConversionState& s) {
   run_steps(kNozzleCountsAndCuts, s, nullptr);

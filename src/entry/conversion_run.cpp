@@ -9,6 +9,7 @@
 #include "deck/deck_decoding.hpp"
 #include "deck/deck_loader.hpp"
 #include "mechanical/mechanical_records.hpp"
+#include "qalt2morv/deck_layout.hpp"
 #include "thermal/air_cooler_records.hpp"
 #include "thermal/post_decoding.hpp"
 #include "thermal/thermal_records.hpp"
@@ -66,8 +67,8 @@ ConvertResult run_conversion(const DeckReader& read_deck, LineEnding line_end,
       r.message = e.what();
       return r;
     } catch (const DeckFieldError& e) {
-      return failure(services, Status::deck_malformed, e.message(state->leading_blank_shift),
-                     e.line());
+      return failure(services, Status::deck_malformed,
+                     e.message(state->leading_blank_shift, deck_line_label(e.line())), e.line());
     } catch (const NonFiniteValue& e) {
       return failure(services, Status::deck_malformed, e.what());
     }

@@ -25,6 +25,8 @@ template <float State::*Field>
 float field(const State& s) {
   return s.*Field;
 }
+// A state field as a record's value, named after the field.
+#define FIELD_VALUE(member) field<&State::member>, #member
 
 float one(const State&) { return 1.0f; }
 
@@ -73,13 +75,13 @@ template <int Type>
 bool baffle_type_is(const State& s) {
   return std::trunc(s.baffle_type_code) == static_cast<float>(Type);
 }
+bool segmental_baffles(const State& s) { return baffle_type_is<1>(s); }
+bool double_segmental_baffles(const State& s) { return baffle_type_is<2>(s); }
+bool triple_segmental_baffles(const State& s) { return baffle_type_is<3>(s); }
 
 bool finned_tubes(const State& s) { return s.tube_type_code == tube_type::kFinned; }
 bool rear_head_not_u_tube(const State& s) { return !u_tube_bundle(s); }
-bool rear_head_has_shell_cover(const State& s) { return s.rear_head_code >= rear_head::kS; }
-bool floating_head(const State& s) { return floating_head_without_channel(s); }
 bool kettle(const State& s) { return s.shell_type_code == shell_type::kK; }
-bool shell_side_flanged(const State& s) { return rear_end_beyond_packed_head(s); }
 // Small shells are pipe and named by their outside diameter; large ones by the inside.
 bool shell_named_by_inside(const State& s) { return s.shell_cylinder_id > s.shell_cylinder_nps; }
 bool shell_named_by_outside(const State& s) { return !shell_named_by_inside(s); }
@@ -87,104 +89,106 @@ bool expansion_joint_given(const State& s) { return s.expansion_joint_code > 0.0
 
 // From the unit system to the kettle diameters and impingement protection.
 constexpr auto kConstructionRecords = std::to_array<Row>({
-    Row::real("QALTUoM", field<&State::unit_system>),
-    Row::real("LocFluidHS", field<&State::hot_side_code>),
-    Row::real("ExchPosi", field<&State::position_code>),
-    Row::real("ExchVess", one),
-    Row::real("TEMAClass", field<&State::tema_class_code>),
-    Row::real("HdFrType", field<&State::front_head_code>),
-    Row::real("ShlType", field<&State::shell_type_code>),
-    Row::real("HdReType", field<&State::rear_head_code>),
-    Row::real("TempInSS", field<&State::shell_inlet_temperature>),
-    Row::real("TempInTS", field<&State::tube_inlet_temperature>),
-    Row::real("TempOutSS", field<&State::shell_outlet_temperature>),
-    Row::real("TempOutTS", field<&State::tube_outlet_temperature>),
-    Row::real("FilmCoefSS", field<&State::shell_film_coefficient>),
-    Row::real("FilmCoefTS", field<&State::tube_film_coefficient>),
-    Row::real("ShlMeanMetalTemp", field<&State::shell_metal_temperature>),
-    Row::real("TubeMeanMetalTemp", field<&State::tube_metal_temperature>),
-    Row::real("DesTempSS", field<&State::shell_design_temperature>),
-    Row::real("DesTempTS", field<&State::tube_design_temperature>),
-    Row::real("DesPressSS", field<&State::shell_design_pressure>),
-    Row::real("DesPressTS", field<&State::tube_design_pressure>),
-    Row::real("PresDsgnHS", field<&State::shell_design_pressure>, hot_side_shell_or_unstated),
-    Row::real("PresDsgnCS", field<&State::tube_design_pressure>, hot_side_shell_or_unstated),
-    Row::real("TempDsgnHS", field<&State::shell_design_temperature>, hot_side_shell_or_unstated),
-    Row::real("TempDsgnCS", field<&State::tube_design_temperature>, hot_side_shell_or_unstated),
-    Row::real("PresDsgnCS", field<&State::shell_design_pressure>, hot_in_tubes),
-    Row::real("PresDsgnHS", field<&State::tube_design_pressure>, hot_in_tubes),
-    Row::real("TempDsgnCS", field<&State::shell_design_temperature>, hot_in_tubes),
-    Row::real("TempDsgnHS", field<&State::tube_design_temperature>, hot_in_tubes),
-    Row::real("TubeOTL", field<&State::otl_diameter>),
-    Row::real("OTLDia", field<&State::otl_diameter>),
-    Row::real("DistDownFromTop", field<&State::dist_down_from_top>),
-    Row::real("DistUpFromBottom", field<&State::dist_up_from_bottom>),
-    Row::real("BafType", field<&State::baffle_type_code>),
-    Row::real("BafCutPerc", first_cut, baffle_type_is<1>),
-    Row::real("BafCut1DblSeg", first_cut, baffle_type_is<2>),
-    Row::real("BafCut2DblSeg", second_cut, baffle_type_is<2>),
-    Row::real("BafCutPerc", first_cut, baffle_type_is<2>),
-    Row::real("BafCutPercInner", second_cut, baffle_type_is<2>),
-    Row::real("BafCut1TriSeg", first_cut, baffle_type_is<3>),
-    Row::real("BafCut2TriSeg", second_cut, baffle_type_is<3>),
-    Row::real("BafCut3TriSeg", third_cut, baffle_type_is<3>),
-    Row::real("BafOri", field<&State::baffle_orientation_code>),
-    Row::real("BafThk", field<&State::baffle_thickness>),
-    Row::real("TubePassLoutType", field<&State::pass_layout_type>),
-    Row::real("TubeType", field<&State::tube_type_code>),
-    Row::real("TubeFinDens", whole_fin_density, finned_tubes),
-    Row::real("TubeFinHt", field<&State::fin_height>, finned_tubes),
-    Row::real("TubeFinThk", field<&State::fin_thickness>, finned_tubes),
-    Row::real("TshType", field<&State::tubesheet_type_code>),
-    Row::real("TubeOD", field<&State::tube_od>),
-    Row::real("TubePitch", field<&State::tube_pitch>),
-    Row::real("TubePattern", field<&State::tube_layout_angle>),
-    Row::real("TubeWallThk", field<&State::tube_wall_thickness>),
-    Row::real("HdFrCovMtl", head_material),
-    Row::real("HdReCovMtl", head_material, rear_head_not_u_tube),
-    Row::real("ShlCylMtl", shell_material),
-    Row::real("BafMtl", shell_material),
-    Row::real("ShlCovMtl", shell_material, rear_head_has_shell_cover),
-    Row::real("ShlCovCylMtl", shell_material, floating_head),
-    Row::real("KetlCylMtl", shell_material, kettle),
-    Row::real("KetlRedMtl", shell_material, kettle),
-    Row::real("TshMtl", head_material),
-    Row::real("TubeMtl", field<&State::tube_material_code>),
-    Row::real("SSFlgMtl", shell_material, shell_side_flanged),
-    Row::real("TSSFlgMtl", head_material),
-    Row::real("SSNozCylMtl", shell_material),
-    Row::real("TSNozCylMtl", head_material),
-    Row::real("ShlCylOD", field<&State::shell_cylinder_nps>),
-    Row::real("ShlCylID", field<&State::shell_cylinder_id>),
-    Row::real("ShlID", field<&State::shell_cylinder_id>, shell_named_by_inside),
-    Row::real("ShlOD", field<&State::shell_cylinder_nps>, shell_named_by_outside),
-    Row::real("BafSpc", field<&State::baffle_spacing>),
-    Row::real("BafSpcCC", field<&State::baffle_spacing>),
-    Row::real("BafSpcIn", field<&State::inlet_baffle_spacing>),
-    Row::real("BafSpcOut", field<&State::outlet_baffle_spacing>),
-    Row::real("BafNum", field<&State::baffle_count>),
-    Row::real("TubeLenInches", field<&State::tube_length_scaled>),
-    Row::real("TubeLng", field<&State::tube_length_scaled>),
-    Row::real("TubeNum", field<&State::tube_count>),
-    Row::real("TubePasses", field<&State::tube_passes>),
-    Row::real("TubePassNum", field<&State::tube_passes>),
-    Row::real("KetlOD", field<&State::kettle_nps>),
-    Row::real("KetlID", field<&State::kettle_id>),
-    Row::real("ImpProtType", field<&State::impingement_protection_code>),
+    Row::real("QALTUoM", FIELD_VALUE(unit_system)),
+    Row::real("LocFluidHS", FIELD_VALUE(hot_side_code)),
+    Row::real("ExchPosi", FIELD_VALUE(position_code)),
+    Row::real("ExchVess", NAMED(one)),
+    Row::real("TEMAClass", FIELD_VALUE(tema_class_code)),
+    Row::real("HdFrType", FIELD_VALUE(front_head_code)),
+    Row::real("ShlType", FIELD_VALUE(shell_type_code)),
+    Row::real("HdReType", FIELD_VALUE(rear_head_code)),
+    Row::real("TempInSS", FIELD_VALUE(shell_inlet_temperature)),
+    Row::real("TempInTS", FIELD_VALUE(tube_inlet_temperature)),
+    Row::real("TempOutSS", FIELD_VALUE(shell_outlet_temperature)),
+    Row::real("TempOutTS", FIELD_VALUE(tube_outlet_temperature)),
+    Row::real("FilmCoefSS", FIELD_VALUE(shell_film_coefficient)),
+    Row::real("FilmCoefTS", FIELD_VALUE(tube_film_coefficient)),
+    Row::real("ShlMeanMetalTemp", FIELD_VALUE(shell_metal_temperature)),
+    Row::real("TubeMeanMetalTemp", FIELD_VALUE(tube_metal_temperature)),
+    Row::real("DesTempSS", FIELD_VALUE(shell_design_temperature)),
+    Row::real("DesTempTS", FIELD_VALUE(tube_design_temperature)),
+    Row::real("DesPressSS", FIELD_VALUE(shell_design_pressure)),
+    Row::real("DesPressTS", FIELD_VALUE(tube_design_pressure)),
+    Row::real("PresDsgnHS", FIELD_VALUE(shell_design_pressure), NAMED(hot_side_shell_or_unstated)),
+    Row::real("PresDsgnCS", FIELD_VALUE(tube_design_pressure), NAMED(hot_side_shell_or_unstated)),
+    Row::real("TempDsgnHS", FIELD_VALUE(shell_design_temperature),
+              NAMED(hot_side_shell_or_unstated)),
+    Row::real("TempDsgnCS", FIELD_VALUE(tube_design_temperature),
+              NAMED(hot_side_shell_or_unstated)),
+    Row::real("PresDsgnCS", FIELD_VALUE(shell_design_pressure), NAMED(hot_in_tubes)),
+    Row::real("PresDsgnHS", FIELD_VALUE(tube_design_pressure), NAMED(hot_in_tubes)),
+    Row::real("TempDsgnCS", FIELD_VALUE(shell_design_temperature), NAMED(hot_in_tubes)),
+    Row::real("TempDsgnHS", FIELD_VALUE(tube_design_temperature), NAMED(hot_in_tubes)),
+    Row::real("TubeOTL", FIELD_VALUE(otl_diameter)),
+    Row::real("OTLDia", FIELD_VALUE(otl_diameter)),
+    Row::real("DistDownFromTop", FIELD_VALUE(dist_down_from_top)),
+    Row::real("DistUpFromBottom", FIELD_VALUE(dist_up_from_bottom)),
+    Row::real("BafType", FIELD_VALUE(baffle_type_code)),
+    Row::real("BafCutPerc", NAMED(first_cut), NAMED(segmental_baffles)),
+    Row::real("BafCut1DblSeg", NAMED(first_cut), NAMED(double_segmental_baffles)),
+    Row::real("BafCut2DblSeg", NAMED(second_cut), NAMED(double_segmental_baffles)),
+    Row::real("BafCutPerc", NAMED(first_cut), NAMED(double_segmental_baffles)),
+    Row::real("BafCutPercInner", NAMED(second_cut), NAMED(double_segmental_baffles)),
+    Row::real("BafCut1TriSeg", NAMED(first_cut), NAMED(triple_segmental_baffles)),
+    Row::real("BafCut2TriSeg", NAMED(second_cut), NAMED(triple_segmental_baffles)),
+    Row::real("BafCut3TriSeg", NAMED(third_cut), NAMED(triple_segmental_baffles)),
+    Row::real("BafOri", FIELD_VALUE(baffle_orientation_code)),
+    Row::real("BafThk", FIELD_VALUE(baffle_thickness)),
+    Row::real("TubePassLoutType", FIELD_VALUE(pass_layout_type)),
+    Row::real("TubeType", FIELD_VALUE(tube_type_code)),
+    Row::real("TubeFinDens", NAMED(whole_fin_density), NAMED(finned_tubes)),
+    Row::real("TubeFinHt", FIELD_VALUE(fin_height), NAMED(finned_tubes)),
+    Row::real("TubeFinThk", FIELD_VALUE(fin_thickness), NAMED(finned_tubes)),
+    Row::real("TshType", FIELD_VALUE(tubesheet_type_code)),
+    Row::real("TubeOD", FIELD_VALUE(tube_od)),
+    Row::real("TubePitch", FIELD_VALUE(tube_pitch)),
+    Row::real("TubePattern", FIELD_VALUE(tube_layout_angle)),
+    Row::real("TubeWallThk", FIELD_VALUE(tube_wall_thickness)),
+    Row::real("HdFrCovMtl", NAMED(head_material)),
+    Row::real("HdReCovMtl", NAMED(head_material), NAMED(rear_head_not_u_tube)),
+    Row::real("ShlCylMtl", NAMED(shell_material)),
+    Row::real("BafMtl", NAMED(shell_material)),
+    Row::real("ShlCovMtl", NAMED(shell_material), NAMED(rear_end_beyond_packed_head)),
+    Row::real("ShlCovCylMtl", NAMED(shell_material), NAMED(floating_head_without_channel)),
+    Row::real("KetlCylMtl", NAMED(shell_material), NAMED(kettle)),
+    Row::real("KetlRedMtl", NAMED(shell_material), NAMED(kettle)),
+    Row::real("TshMtl", NAMED(head_material)),
+    Row::real("TubeMtl", FIELD_VALUE(tube_material_code)),
+    Row::real("SSFlgMtl", NAMED(shell_material), NAMED(rear_end_beyond_packed_head)),
+    Row::real("TSSFlgMtl", NAMED(head_material)),
+    Row::real("SSNozCylMtl", NAMED(shell_material)),
+    Row::real("TSNozCylMtl", NAMED(head_material)),
+    Row::real("ShlCylOD", FIELD_VALUE(shell_cylinder_nps)),
+    Row::real("ShlCylID", FIELD_VALUE(shell_cylinder_id)),
+    Row::real("ShlID", FIELD_VALUE(shell_cylinder_id), NAMED(shell_named_by_inside)),
+    Row::real("ShlOD", FIELD_VALUE(shell_cylinder_nps), NAMED(shell_named_by_outside)),
+    Row::real("BafSpc", FIELD_VALUE(baffle_spacing)),
+    Row::real("BafSpcCC", FIELD_VALUE(baffle_spacing)),
+    Row::real("BafSpcIn", FIELD_VALUE(inlet_baffle_spacing)),
+    Row::real("BafSpcOut", FIELD_VALUE(outlet_baffle_spacing)),
+    Row::real("BafNum", FIELD_VALUE(baffle_count)),
+    Row::real("TubeLenInches", FIELD_VALUE(tube_length_scaled)),
+    Row::real("TubeLng", FIELD_VALUE(tube_length_scaled)),
+    Row::real("TubeNum", FIELD_VALUE(tube_count)),
+    Row::real("TubePasses", FIELD_VALUE(tube_passes)),
+    Row::real("TubePassNum", FIELD_VALUE(tube_passes)),
+    Row::real("KetlOD", FIELD_VALUE(kettle_nps)),
+    Row::real("KetlID", FIELD_VALUE(kettle_id)),
+    Row::real("ImpProtType", FIELD_VALUE(impingement_protection_code)),
 });
 
 // After the nozzles: head and shell-cover cylinders, expansion joint, supports, pass lanes.
 // "ShlCovCylMtl" appears a second time here on purpose: the host reads both.
 constexpr auto kCylinderAndSupportRecords = std::to_array<Row>({
-    Row::real("HdFrCylInd", front_cylinder_indicator),
-    Row::real("HdFrCylMtl", field<&State::front_cylinder_material>),
-    Row::real("HdReCylMtl", field<&State::rear_cylinder_material>),
-    Row::real("HdReCylInd", rear_cylinder_indicator),
-    Row::real("ShlCovCylMtl", field<&State::shell_cover_cylinder_material>),
-    Row::real("EJInd", field<&State::expansion_joint_code>, expansion_joint_given),
-    Row::real("SupMtl", one),
-    Row::real("PaPaLaneClr", lane_clearance),
-    Row::real("TubeMinUbendDia", field<&State::min_u_bend_diameter>),
+    Row::real("HdFrCylInd", NAMED(front_cylinder_indicator)),
+    Row::real("HdFrCylMtl", FIELD_VALUE(front_cylinder_material)),
+    Row::real("HdReCylMtl", FIELD_VALUE(rear_cylinder_material)),
+    Row::real("HdReCylInd", NAMED(rear_cylinder_indicator)),
+    Row::real("ShlCovCylMtl", FIELD_VALUE(shell_cover_cylinder_material)),
+    Row::real("EJInd", FIELD_VALUE(expansion_joint_code), NAMED(expansion_joint_given)),
+    Row::real("SupMtl", NAMED(one)),
+    Row::real("PaPaLaneClr", NAMED(lane_clearance)),
+    Row::real("TubeMinUbendDia", FIELD_VALUE(min_u_bend_diameter)),
 });
 
 struct NozzleEnds {
@@ -240,6 +244,18 @@ void write_mechanical_records(ConversionState& s, KeywordWriter& out) {
   settle_cylinders_and_u_bend(s);
   write_records<State>(kCylinderAndSupportRecords, s, out);
   write_nozzle_summary(s, out);
+}
+
+template <class Rows>
+std::vector<RecordDescription> describe_rows(const Rows& rows) {
+  std::vector<RecordDescription> described;
+  for (const Row& row : rows) described.push_back(describe(row));
+  return described;
+}
+
+MechanicalRecordList describe_mechanical_records() {
+  return {describe_rows(kConstructionRecords), describe_nozzle_table(), describe_domes(),
+          describe_rows(kCylinderAndSupportRecords), describe_nozzle_summary()};
 }
 
 }  // namespace qalt2morv::mechanical

@@ -47,13 +47,14 @@ void put_first(KeywordWriter& out, std::string_view key, const std::array<float,
 struct NozzleColumn {
   std::string_view key;
   float NozzleSlot::*field;
+  std::string_view holds;
 };
 
 constexpr std::array<NozzleColumn, 4> kNozzleColumns = {{
-    {"NozFunctionA-O", &NozzleSlot::function},
-    {"NozcylODA-O", &NozzleSlot::diameter},
-    {"NozLocA-O", &NozzleSlot::location},
-    {"NozOriAngA-O", &NozzleSlot::angle},
+    {"NozFunctionA-O", &NozzleSlot::function, "nozzles[A to O].function"},
+    {"NozcylODA-O", &NozzleSlot::diameter, "nozzles[A to O].diameter"},
+    {"NozLocA-O", &NozzleSlot::location, "nozzles[A to O].location"},
+    {"NozOriAngA-O", &NozzleSlot::angle, "nozzles[A to O].angle"},
 }};
 
 // Per-dome scalars: the host names a record for each of the dome slots A to C.
@@ -61,26 +62,30 @@ struct DomeScalar {
   std::string_view key;
   std::size_t slot;
   float DomeSlot::*field;
+  std::string_view holds;
 };
 
 constexpr std::array<DomeScalar, 6> kDomeScalars = {{
-    {"NozDomCylMtlA", 0, &DomeSlot::cylinder_material},
-    {"NozDomCylMtlB", 1, &DomeSlot::cylinder_material},
-    {"NozDomCylMtlC", 2, &DomeSlot::cylinder_material},
-    {"NozDomMtlA", 0, &DomeSlot::material},
-    {"NozDomMtlB", 1, &DomeSlot::material},
-    {"NozDomMtlC", 2, &DomeSlot::material},
+    {"NozDomCylMtlA", 0, &DomeSlot::cylinder_material, "domes[A].cylinder_material"},
+    {"NozDomCylMtlB", 1, &DomeSlot::cylinder_material, "domes[B].cylinder_material"},
+    {"NozDomCylMtlC", 2, &DomeSlot::cylinder_material, "domes[C].cylinder_material"},
+    {"NozDomMtlA", 0, &DomeSlot::material, "domes[A].material"},
+    {"NozDomMtlB", 1, &DomeSlot::material, "domes[B].material"},
+    {"NozDomMtlC", 2, &DomeSlot::material, "domes[C].material"},
 }};
 
 struct DomeColumn {
   std::string_view key;
   float DomeSlot::*field;
+  std::string_view holds;
 };
 
+constexpr DomeColumn kDomeTypeColumn = {"NozDomType", &DomeSlot::type, "domes[A to C].type"};
+
 constexpr std::array<DomeColumn, 3> kDomeColumnsAfterScalars = {{
-    {"NozDomDia", &DomeSlot::diameter},
-    {"NozDomLoc", &DomeSlot::location},
-    {"DistBeltCylWidth", &DomeSlot::belt_width},
+    {"NozDomDia", &DomeSlot::diameter, "domes[A to C].diameter"},
+    {"NozDomLoc", &DomeSlot::location, "domes[A to C].location"},
+    {"DistBeltCylWidth", &DomeSlot::belt_width, "domes[A to C].belt_width"},
 }};
 
 // The flag key names the stream that leaves through the separate outlet, not the side.
@@ -113,7 +118,7 @@ void write_nozzle_table(const ConversionState& s, KeywordWriter& out) {
 
 void write_domes(const ConversionState& s, KeywordWriter& out) {
   const std::size_t m = used_dome_slots(s);
-  put_first(out, "NozDomType", column(s.domes, &DomeSlot::type), m);
+  put_first(out, kDomeTypeColumn.key, column(s.domes, kDomeTypeColumn.field), m);
   for (const DomeScalar& d : kDomeScalars) out.put_real(d.key, s.domes[d.slot].*d.field);
   for (const DomeColumn& c : kDomeColumnsAfterScalars)
     put_first(out, c.key, column(s.domes, c.field), m);
@@ -136,6 +141,40 @@ void write_nozzle_summary(const ConversionState& s, KeywordWriter& out) {
       tube_orientation(s, s.tube_nozzle_orientations[0]),
       tube_orientation(s, s.tube_nozzle_orientations[1]), 0.0f};
   out.put_real_list("NozOrientationTS", tube_orientations);
+}
+
+std::vector<RecordDescription> describe_nozzle_table() {
+  std::vector<RecordDescription> d;
+  for (const NozzleColumn& c : kNozzleColumns) d.push_back({c.key, "list", c.holds, {}});
+  return d;
+}
+
+std::vector<RecordDescription> describe_domes() {
+  std::vector<RecordDescription> d = {{kDomeTypeColumn.key, "list", kDomeTypeColumn.holds, {}}};
+  for (const DomeScalar& c : kDomeScalars) d.push_back({c.key, "number", c.holds, {}});
+  for (const DomeColumn& c : kDomeColumnsAfterScalars) d.push_back({c.key, "list", c.holds, {}});
+  return d;
+}
+
+// As write_nozzle_summary runs: each side's flag names the stream (hot or cold) whose
+// separate outlet it is, so either flag may lead either side.
+std::vector<RecordDescription> describe_nozzle_summary() {
+  constexpr std::string_view kSeparateOutlet =
+      "separate_outlet on a single shell (deck lines 282, 283, 21)";
+  return {
+      {"NozSepLVOutHS", "number", "1: the hot stream has a separate outlet", kSeparateOutlet},
+      {"NozSepLVOutCS", "number", "1: the cold stream has a separate outlet", kSeparateOutlet},
+      {"NozNomDiamSS",
+       "list",
+       "shell_inlet_nozzle_nps, shell_split_outlet_nps, shell_outlet_nozzle_nps",
+       {}},
+      {"NozOrientationSS", "list", "shell_nozzle_orientations", {}},
+      {"NozNomDiamTS",
+       "list",
+       "tube_inlet_nozzle_nps, tube_split_outlet_nps, tube_outlet_nozzle_nps",
+       {}},
+      {"NozOrientationTS", "list", "tube_nozzle_orientations (axial when none)", {}},
+  };
 }
 
 }  // namespace qalt2morv::mechanical

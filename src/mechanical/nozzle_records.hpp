@@ -2,7 +2,10 @@
 // nozzle summary with the separate liquid/vapour outlet flags.
 #pragma once
 
+#include <vector>
+
 #include "core/conversion_state.hpp"
+#include "core/emission_table.hpp"
 #include "core/keyword_writer.hpp"
 
 namespace qalt2morv::mechanical {
@@ -17,5 +20,10 @@ void write_domes(const ConversionState& s, KeywordWriter& out);
 // when the side has one. The axial default of the tube-side codes is applied to the
 // record only; the conversion state keeps the derived codes.
 void write_nozzle_summary(const ConversionState& s, KeywordWriter& out);
+
+// The records each of the writers above can write, in their order.
+std::vector<RecordDescription> describe_nozzle_table();
+std::vector<RecordDescription> describe_domes();
+std::vector<RecordDescription> describe_nozzle_summary();
 
 }  // namespace qalt2morv::mechanical

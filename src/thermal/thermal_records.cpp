@@ -121,34 +121,71 @@ using Row = RecordRow<ThermalSource>;
 using T = ThermalSource;
 
 constexpr std::array kThermalRecords = {
-    Row::real("FoulResHS", [](const T& t) { return t.v.fouling_resistance.hot; }),
-    Row::real("FoulResCS", [](const T& t) { return t.v.fouling_resistance.cold; }),
-    Row::real("PrDrAlloHS", [](const T& t) { return t.v.allowed_pressure_drop.hot; }),
-    Row::real("PrDrAlloCS", [](const T& t) { return t.v.allowed_pressure_drop.cold; }),
-    Row::real("FlRaHS", [](const T& t) { return t.v.flow_rate.hot; }),
-    Row::real("FlRaCS", [](const T& t) { return t.v.flow_rate.cold; }),
-    Row::real("TempInHS", [](const T& t) { return t.v.inlet_temperature.hot; }),
-    Row::real("TempInCS", [](const T& t) { return t.v.inlet_temperature.cold; }),
-    Row::real("TempOutHS", [](const T& t) { return t.v.outlet_temperature.hot; }),
-    Row::real("TempOutCS", [](const T& t) { return t.v.outlet_temperature.cold; }),
-    Row::real("PresOperInHS", [](const T& t) { return t.v.operating_pressure.hot; }),
-    Row::real("PresOperInCS", [](const T& t) { return t.v.operating_pressure.cold; }),
-    Row::real("ApplTypeCS", [](const T& t) { return t.s.cold_appl_type; }),
-    Row::real("ApplTypeHS", [](const T& t) { return t.s.hot_appl_type; }),
-    Row::real("WurtProgMode", [](const T& t) { return t.s.program_mode; }),
-    Row::text("FluidNamHS", [](const T& t) { return whole_text(t.s.hot_fluid_name); }),
-    Row::text("FluidNamCS", [](const T& t) { return whole_text(t.s.cold_fluid_name); }),
-    Row::real("BafTypeQALT", [](const T& t) { return t.s.qalt_baffle_type_code; }),
-    Row::real("ShlSerNum", [](const T& t) { return static_cast<float>(t.s.shells_in_series); }),
-    Row::real("ShlParNum", [](const T& t) { return static_cast<float>(t.s.shells_in_parallel); }),
-    Row::real_list("NozImpTypeSS",
-                   [](const T& t) { return two_entries(t.s.belt_impingement_types); }),
-    Row::real_list("NozVapBltSlotAreaSS",
-                   [](const T& t) { return two_entries(t.s.belt_slot_areas); }),
-    Row::real_list("NozVapBltDiamClrSS",
-                   [](const T& t) { return two_entries(t.s.belt_diametral_clearances); }),
-    Row::real_list("NozVapBltAxialLengSS",
-                   [](const T& t) { return two_entries(t.s.belt_lengths); }),
+    Row::real(
+        "FoulResHS", [](const T& t) { return t.v.fouling_resistance.hot; },
+        "fouling_resistance.hot"),
+    Row::real(
+        "FoulResCS", [](const T& t) { return t.v.fouling_resistance.cold; },
+        "fouling_resistance.cold"),
+    Row::real(
+        "PrDrAlloHS", [](const T& t) { return t.v.allowed_pressure_drop.hot; },
+        "allowed_pressure_drop.hot"),
+    Row::real(
+        "PrDrAlloCS", [](const T& t) { return t.v.allowed_pressure_drop.cold; },
+        "allowed_pressure_drop.cold"),
+    Row::real(
+        "FlRaHS", [](const T& t) { return t.v.flow_rate.hot; }, "flow_rate.hot"),
+    Row::real(
+        "FlRaCS", [](const T& t) { return t.v.flow_rate.cold; }, "flow_rate.cold"),
+    Row::real(
+        "TempInHS", [](const T& t) { return t.v.inlet_temperature.hot; }, "inlet_temperature.hot"),
+    Row::real(
+        "TempInCS", [](const T& t) { return t.v.inlet_temperature.cold; },
+        "inlet_temperature.cold"),
+    Row::real(
+        "TempOutHS", [](const T& t) { return t.v.outlet_temperature.hot; },
+        "outlet_temperature.hot"),
+    Row::real(
+        "TempOutCS", [](const T& t) { return t.v.outlet_temperature.cold; },
+        "outlet_temperature.cold"),
+    Row::real(
+        "PresOperInHS", [](const T& t) { return t.v.operating_pressure.hot; },
+        "operating_pressure.hot"),
+    Row::real(
+        "PresOperInCS", [](const T& t) { return t.v.operating_pressure.cold; },
+        "operating_pressure.cold"),
+    Row::real(
+        "ApplTypeCS", [](const T& t) { return t.s.cold_appl_type; }, "cold_appl_type"),
+    Row::real(
+        "ApplTypeHS", [](const T& t) { return t.s.hot_appl_type; }, "hot_appl_type"),
+    Row::real(
+        "WurtProgMode", [](const T& t) { return t.s.program_mode; }, "program_mode"),
+    Row::text(
+        "FluidNamHS", [](const T& t) { return whole_text(t.s.hot_fluid_name); }, "hot_fluid_name"),
+    Row::text(
+        "FluidNamCS", [](const T& t) { return whole_text(t.s.cold_fluid_name); },
+        "cold_fluid_name"),
+    Row::real(
+        "BafTypeQALT", [](const T& t) { return t.s.qalt_baffle_type_code; },
+        "qalt_baffle_type_code"),
+    Row::real(
+        "ShlSerNum", [](const T& t) { return static_cast<float>(t.s.shells_in_series); },
+        "shells_in_series"),
+    Row::real(
+        "ShlParNum", [](const T& t) { return static_cast<float>(t.s.shells_in_parallel); },
+        "shells_in_parallel"),
+    Row::real_list(
+        "NozImpTypeSS", [](const T& t) { return two_entries(t.s.belt_impingement_types); },
+        "belt_impingement_types"),
+    Row::real_list(
+        "NozVapBltSlotAreaSS", [](const T& t) { return two_entries(t.s.belt_slot_areas); },
+        "belt_slot_areas"),
+    Row::real_list(
+        "NozVapBltDiamClrSS", [](const T& t) { return two_entries(t.s.belt_diametral_clearances); },
+        "belt_diametral_clearances"),
+    Row::real_list(
+        "NozVapBltAxialLengSS", [](const T& t) { return two_entries(t.s.belt_lengths); },
+        "belt_lengths"),
 };
 
 }  // namespace
@@ -164,6 +201,12 @@ void write_thermal_records(ConversionState& s, KeywordWriter& out) {
 
   const ThermalSource source{s, allocate_streams(s, factors)};
   write_records<ThermalSource>(kThermalRecords, source, out);
+}
+
+std::vector<RecordDescription> describe_thermal_records() {
+  std::vector<RecordDescription> d;
+  for (const auto& row : kThermalRecords) d.push_back(describe(row));
+  return d;
 }
 
 }  // namespace qalt2morv::thermal

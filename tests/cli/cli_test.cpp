@@ -100,7 +100,7 @@ TEST_F(Cli, ExitCodesAndStreams) {
       {{"convert", bad.string()},
        kExitConversionFailed,
        "",
-       "pump.deck: line 148: \"12a4\" is not a number"},
+       "pump.deck: line 148 (reserved_148, feeds no record): \"12a4\" is not a number"},
       {{"convert", kExample}, kExitOk, "QALTUoM,1.000000,0\n", ""},
       {{"convert", kExample, "-o", "-"}, kExitOk, "QALTUoM,1.000000,0\n", ""},
   };
@@ -146,7 +146,9 @@ TEST_F(Cli, WarningsNameTheLineOfWhatWasNotRecognised) {
   EXPECT_EQ(quiet.err, "");
   const CliRun loud = run_cli({"convert", deck.string(), "--warnings"});
   EXPECT_EQ(loud.code, kExitOk);
-  EXPECT_NE(loud.err.find("odd.deck: line 13: warning: \"design\""), std::string::npos) << loud.err;
+  EXPECT_NE(loud.err.find("odd.deck: line 13 (program_mode_word): warning: \"design\""),
+            std::string::npos)
+      << loud.err;
   EXPECT_EQ(loud.out, quiet.out);  // notes never change the keyword file
 }
 
@@ -161,7 +163,9 @@ TEST_F(Cli, BatchConvertsEveryDeckAndReportsFailures) {
       run_cli({"convert", in.string(), "--glob", "*.txt", "--out-dir", out.string(), "-j", "2"});
   EXPECT_EQ(r.code, kExitConversionFailed);
   EXPECT_NE(r.err.find("converted 6, failed 1"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("broken.txt: line 148: \"1.5.2\" is not a number"), std::string::npos)
+  EXPECT_NE(
+      r.err.find("broken.txt: line 148 (reserved_148, feeds no record): \"1.5.2\" is not a number"),
+      std::string::npos)
       << r.err;
   const std::string expected = expected_keywords(kExample);
   for (int i = 0; i < 6; ++i)
@@ -351,13 +355,14 @@ TEST_F(Cli, ReportsListEveryDeckWithItsStatus) {
       {"convert", in.string(), "--out-dir", out.string(), "--report", csv.string(), "-j", "1"});
   EXPECT_EQ(r.code, kExitConversionFailed);
   EXPECT_NE(r.err.find("report: " + csv.string()), std::string::npos) << r.err;
+  // Quotes escaped in JSON.
   const std::string b_message =
-      "line 148: \\\"1.5.2\\\" is not a number";  // quotes escaped in JSON
+      "line 148 (reserved_148, feeds no record): \\\"1.5.2\\\" is not a number";
   const std::string csv_text = read_file(csv);
   const std::string expected_csv = "deck,keyword_file,status,line,field,message,notes\n" +  //
                                    (in / "a.deck").string() + "," + a_kw + ",converted,,,,0\n" +
                                    (in / "b.deck").string() + "," + (out / "b.kw").string() +
-                                   ",failed,148,,";
+                                   ",failed,148,reserved_148,";
   EXPECT_EQ(csv_text.substr(0, expected_csv.size()), expected_csv) << csv_text;
   EXPECT_NE(csv_text.find("is not a number"), std::string::npos) << csv_text;
   EXPECT_NE(
@@ -384,7 +389,7 @@ TEST_F(Cli, ReportsListEveryDeckWithItsStatus) {
                          "\",\"keyword_file\":\"" + json_text(a_kw) +
                          "\",\"status\":\"up to "
                          "date\",\"line\":null,\"field\":\"\",\"message\":\"\",\"notes\":0}");
-  EXPECT_NE(rows[1].find("\"line\":148,"), std::string::npos) << rows[1];
+  EXPECT_NE(rows[1].find("\"line\":148,\"field\":\"reserved_148\","), std::string::npos) << rows[1];
   EXPECT_NE(rows[1].find(b_message), std::string::npos) << rows[1];
   EXPECT_NE(rows[1].find("\"status\":\"failed\""), std::string::npos) << rows[1];
 }

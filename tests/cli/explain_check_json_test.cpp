@@ -108,7 +108,8 @@ TEST_F(CliJson, ExplainSelectsByKeyAndByLine) {
   const CliRun text = run_cli({"explain", good_, "TempInSS"});
   EXPECT_EQ(text.code, kExitOk);
   EXPECT_NE(text.out.find("TempInSS = 450.000000\n"), std::string::npos) << text.out;
-  EXPECT_NE(text.out.find("  line 150: 450.0\n"), std::string::npos) << text.out;
+  EXPECT_NE(text.out.find("  line 150 (shell_inlet_temperature): 450.0\n"), std::string::npos)
+      << text.out;
 }
 
 TEST_F(CliJson, BadDecksGiveAStatusAndWriteNothing) {

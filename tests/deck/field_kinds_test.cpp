@@ -207,15 +207,18 @@ TEST(DeckFieldKinds, ConversionMessagePointsAtTheFault) {
     std::string message;
   };
   const Case cases[] = {
-      {"U", 148, "12a4", "line 148: \"12a4\" is not a number: \"a\" in column 3"},
+      {"U", 148, "12a4",
+       "line 148 (reserved_148, feeds no record): \"12a4\" is not a number: \"a\" in column 3"},
       // Deck line 1 begins with two blanks: every line is read two columns to the left.
-      {"  U", 148, "  12a4", "line 148: \"12a4\" is not a number: \"a\" in column 5"},
+      {"  U", 148, "  12a4",
+       "line 148 (reserved_148, feeds no record): \"12a4\" is not a number: \"a\" in column 5"},
       {"U", 66,
        "\xA0"
        "9000.0",
-       "line 66: \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
+       "line 66 (tube_quantity_a_in): \"\\xA09000.0\" is not a number: \"\\xA0\" in column 1"},
       {"U", 46, "4000E+02",
-       "line 46: \"4000E+02\" is not a whole number (with no decimal point in columns 1 to 40 the "
+       "line 46 (tube_count): \"4000E+02\" is not a whole number (with no decimal point in columns "
+       "1 to 40 the "
        "line is read "
        "as a whole number): \"E\" in column 5"},
   };

@@ -62,7 +62,8 @@ TEST_F(ExportedFunction, FailureLineNamesTheDeckTheLineAndTheStatus) {
   };
   const Case cases[] = {
       {"pump.deck", deck_with(148, "12a4"),
-       "pump.deck: line 148: \"12a4\" is not a number: \"a\" in column 3 (status 1501)\n"},
+       "pump.deck: line 148 (reserved_148, feeds no record): \"12a4\" is not a number: \"a\" in "
+       "column 3 (status 1501)\n"},
       {"missing.deck", "", "missing.deck: deck not found (status 1500)\n"},
   };
   for (const Case& c : cases) {
