@@ -54,6 +54,20 @@ std::vector<const DeckLineField*> chosen_lines(const LinesSettings& st, std::ost
   return chosen;
 }
 
+// The reference page docs/deck-lines.md is this output.
+void print_markdown(std::ostream& out, const std::vector<const DeckLineField*>& chosen) {
+  out << "# Deck lines\n\nEvery deck line the conversion reads (`qalt2morv lines --format "
+         "markdown`). A line marked *feeds no record* is read and checked, but no record "
+         "carries it: blanking it repairs a deck without changing its keyword file.\n\n"
+         "| line | kind | columns | field |\n|---:|---|---|---|\n";
+  for (const DeckLineField* f : chosen) {
+    out << "| " << f->line << " | " << f->kind << " | " << f->columns << " | `" << f->name << "`";
+    if (!f->also_fills.empty()) out << ", then `" << f->also_fills << "`";
+    if (f->feeds_no_record) out << " *feeds no record*";
+    out << " |\n";
+  }
+}
+
 int run_lines(const LinesSettings& st, std::ostream& out, std::ostream& err) {
   bool all_found = true;
   const std::vector<const DeckLineField*> chosen = chosen_lines(st, err, all_found);
@@ -61,6 +75,8 @@ int run_lines(const LinesSettings& st, std::ostream& out, std::ostream& err) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
     for (const DeckLineField* f : chosen) rows.push_back(line_json(*f));
     out << nlohmann::ordered_json{{"lines", std::move(rows)}}.dump() << '\n';
+  } else if (st.format == "markdown") {
+    print_markdown(out, chosen);
   } else {
     if (!chosen.empty()) {
       out << "line  " << std::left << std::setw(48) << "kind" << std::setw(14) << "columns"
@@ -78,8 +94,8 @@ Command add_lines_command(CLI::App& app) {
   CLI::App* sub = app.add_subcommand(
       "lines", "Show the deck layout: every deck line the conversion reads, and its field.");
   sub->add_option("line", st->lines, "Only these deck lines")->check(CLI::Range(1, 1000));
-  sub->add_option("--format", st->format, "text or json")
-      ->check(CLI::IsMember({"text", "json"}))
+  sub->add_option("--format", st->format, "text, json or markdown")
+      ->check(CLI::IsMember({"text", "json", "markdown"}))
       ->capture_default_str();
   return {sub,
           [st](std::ostream& out, std::ostream& err, bool) { return run_lines(*st, out, err); }};

@@ -28,14 +28,30 @@ nlohmann::ordered_json record_json(const KeywordRecordInfo& r) {
   return row;
 }
 
+std::string code_list(const KeywordRecordInfo& r) {
+  std::string text;
+  for (std::size_t i = 0; i < r.codes.size(); ++i)
+    text += (i ? ", " : "") + r.codes[i].code + " " + std::string(r.codes[i].meaning);
+  return text;
+}
+
 void print_record(std::ostream& out, const KeywordRecordInfo& r) {
   out << r.key << " (" << r.kind << ", " << r.block << "): " << r.holds << '\n';
   if (!r.when.empty()) out << "  written when: " << r.when << '\n';
   if (r.codes.empty()) return;
-  out << "  codes:";
-  for (std::size_t i = 0; i < r.codes.size(); ++i)
-    out << (i ? ", " : " ") << r.codes[i].code << " " << r.codes[i].meaning;
-  out << '\n';
+  out << "  codes: " << code_list(r) << '\n';
+}
+
+// The reference page docs/keyword-records.md is this output.
+void print_markdown(std::ostream& out, const std::vector<const KeywordRecordInfo*>& chosen) {
+  out << "# Keyword records\n\nEvery key the conversion can write, in keyword-file order "
+         "(`qalt2morv records --format markdown`). "
+      << kKeywordRecordRules
+      << "\n\n| key | kind | block | holds | written when | codes |\n|---|---|---|---|---|---|\n";
+  for (const KeywordRecordInfo* r : chosen) {
+    out << "| `" << r->key << "` | " << r->kind << " | " << r->block << " | " << r->holds << " | "
+        << r->when << " | " << code_list(*r) << " |\n";
+  }
 }
 
 int run_records(const RecordsSettings& st, std::ostream& out, std::ostream& err) {
@@ -61,6 +77,10 @@ int run_records(const RecordsSettings& st, std::ostream& out, std::ostream& err)
         << '\n';
     return status;
   }
+  if (st.format == "markdown") {
+    print_markdown(out, chosen);
+    return status;
+  }
   if (st.keys.empty()) out << kKeywordRecordRules << "\n\n";
   for (const KeywordRecordInfo* r : chosen) print_record(out, *r);
   return status;
@@ -73,8 +93,8 @@ Command add_records_command(CLI::App& app) {
   CLI::App* sub = app.add_subcommand(
       "records", "Show every key the conversion can write: what it holds, when, its codes.");
   sub->add_option("key", st->keys, "Only these keys");
-  sub->add_option("--format", st->format, "text or json")
-      ->check(CLI::IsMember({"text", "json"}))
+  sub->add_option("--format", st->format, "text, json or markdown")
+      ->check(CLI::IsMember({"text", "json", "markdown"}))
       ->capture_default_str();
   return {sub,
           [st](std::ostream& out, std::ostream& err, bool) { return run_records(*st, out, err); }};
