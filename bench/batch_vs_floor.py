@@ -46,24 +46,26 @@ def prepare(args, deck_dir, out_dir):
         os.makedirs(d)
     decks = decks_of(args.lines, args.seed)
     written = 0
-    while True:
+    for _ in range(20):
         while written < args.count:
-            with open(os.path.join(deck_dir, 'deck_%05d.txt' % written), 'wb') as fh:
+            with open(os.path.join(deck_dir, 'deck_%05d.deck' % written), 'wb') as fh:
                 fh.write(next(decks))
             written += 1
         convert(args.cli, deck_dir, out_dir, 2)
         # A deck the converter rejects (a malformed number) writes nothing: replace it.
         missing = [n for n in sorted(os.listdir(deck_dir))
-                   if not os.path.exists(os.path.join(out_dir, n[:-4] + '.kw'))]
+                   if not os.path.exists(os.path.join(out_dir, n[:-len('.deck')] + '.kw'))]
         if not missing:
             break
         for n in missing:
             with open(os.path.join(deck_dir, n), 'wb') as fh:
                 fh.write(next(decks))
+    else:
+        raise SystemExit('%s: decks still without a keyword file after 20 rounds' % deck_dir)
     manifest = os.path.join(os.path.dirname(deck_dir), 'floor_manifest.txt')
     with open(manifest, 'w') as fh:
         for n in sorted(os.listdir(deck_dir)):
-            out = os.path.join(out_dir, n[:-4] + '.kw')
+            out = os.path.join(out_dir, n[:-len('.deck')] + '.kw')
             fh.write('%s %s %d\n' % (os.path.join(deck_dir, n), out, os.path.getsize(out)))
     return manifest
 

@@ -280,7 +280,8 @@ def convert_many(paths: Iterable[Union[str, "os.PathLike[str]"]], jobs: Union[in
 
     Yields (path, Conversion) or (path, the exception) for every path, in the order given;
     a failing deck never stops the others. The conversions run with the interpreter lock
-    released, a batch of decks at a time.
+    released, a batch of decks at a time; with more than one job, the next batch converts
+    while this one is handed out.
     """
     crlf = _crlf(line_end)
     if jobs is None:
@@ -288,18 +289,33 @@ def convert_many(paths: Iterable[Union[str, "os.PathLike[str]"]], jobs: Union[in
     if jobs < 1:
         raise ValueError(f"jobs must be at least 1, not {jobs}")
     batch_size = max(256, 64 * jobs)
-    batch: List[Union[str, os.PathLike]] = []
 
-    def run(batch: List[Union[str, os.PathLike]]) -> Iterator[Tuple[Union[str, os.PathLike], Union[Conversion, ConversionError]]]:
-        names = [os.fsdecode(os.fspath(p)) for p in batch]
-        raws = _native.convert_paths([_path_bytes(p) for p in batch], jobs, crlf)
-        for path, name, raw in zip(batch, names, raws):
-            yield path, _outcome(raw, name)
+    def hand_out(batch: List[Union[str, os.PathLike]], raws: list) -> Iterator[Tuple[Union[str, os.PathLike], Union[Conversion, ConversionError]]]:
+        for path, raw in zip(batch, raws):
+            yield path, _outcome(raw, os.fsdecode(os.fspath(path)))
 
-    for path in paths:
-        batch.append(path)
-        if len(batch) == batch_size:
-            yield from run(batch)
+    if jobs == 1:  # every conversion on the calling thread, no other thread started
+        for batch in _batches(paths, batch_size):
+            yield from hand_out(batch, _native.convert_paths([_path_bytes(p) for p in batch], 1, crlf))
+        return
+    # Each batch starts converting on its own threads before the one ahead of it is handed
+    # out, so building the Python objects of one batch overlaps the conversions of the next.
+    pending = None
+    for batch in _batches(paths, batch_size):
+        started = (batch, _native.PathBatch([_path_bytes(p) for p in batch], jobs, crlf))
+        if pending is not None:
+            yield from hand_out(pending[0], pending[1].results())
+        pending = started
+    if pending is not None:
+        yield from hand_out(pending[0], pending[1].results())
+
+
+def _batches(items: Iterable, size: int) -> Iterator[list]:
+    batch: list = []
+    for item in items:
+        batch.append(item)
+        if len(batch) == size:
+            yield batch
             batch = []
     if batch:
-        yield from run(batch)
+        yield batch

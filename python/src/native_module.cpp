@@ -101,35 +101,64 @@ py::tuple convert_file(std::string deck_path, std::string output_path, bool crlf
   return to_python(o);
 }
 
-// Converts every deck path on `jobs` threads, the interpreter lock released throughout;
-// results come back in the order of the paths.
-py::list convert_paths(std::vector<std::string> deck_paths, int jobs, bool crlf) {
-  std::vector<Outcome> outcomes(deck_paths.size());
-  {
-    py::gil_scoped_release unlocked;
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-      for (std::size_t i = next++; i < deck_paths.size(); i = next++) {
-        outcomes[i] = guarded([&](std::string& out) {
-          return qalt2morv::convert_file_to_text(deck_paths[i], out, options_for(crlf));
-        });
-      }
-    };
+// A batch of deck paths that converts on threads of its own from the moment it is made, so
+// that the interpreter can hand out the results of the batch before it meanwhile. The
+// threads never touch a Python object.
+class PathBatch {
+ public:
+  PathBatch(std::vector<std::string> deck_paths, int jobs, bool crlf)
+      : paths_(std::move(deck_paths)), outcomes_(paths_.size()), crlf_(crlf) {
     const std::size_t workers =
-        std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), deck_paths.size());
-    {
-      std::vector<std::jthread> threads;
-      try {
-        for (std::size_t t = 1; t < workers; ++t) threads.emplace_back(work);
-      } catch (const std::exception&) {
-        // No more threads to be had: the ones started, and this one, share the work.
-      }
-      work();
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), paths_.size());
+    try {
+      for (std::size_t t = 0; t < workers; ++t) threads_.emplace_back([this] { work(); });
+    } catch (const std::exception&) {
+      // No more threads to be had: the ones started, and results(), share the work.
     }
   }
-  py::list results;
-  for (const Outcome& o : outcomes) results.append(to_python(o));
-  return results;
+  // Joining under the interpreter lock cannot deadlock: the threads never take it.
+  ~PathBatch() { join(); }
+  PathBatch(const PathBatch&) = delete;
+  PathBatch& operator=(const PathBatch&) = delete;
+
+  // Waits for the batch, converting what is left on the calling thread too.
+  py::list results() {
+    {
+      py::gil_scoped_release unlocked;
+      work();
+      join();
+    }
+    py::list results;
+    for (const Outcome& o : outcomes_) results.append(to_python(o));
+    return results;
+  }
+
+ private:
+  void work() {
+    for (std::size_t i = next_++; i < paths_.size(); i = next_++) {
+      outcomes_[i] = guarded([&](std::string& out) {
+        return qalt2morv::convert_file_to_text(paths_[i], out, options_for(crlf_));
+      });
+    }
+  }
+  void join() {
+    for (std::thread& t : threads_) {
+      if (t.joinable()) t.join();
+    }
+  }
+
+  std::vector<std::string> paths_;
+  std::vector<Outcome> outcomes_;
+  bool crlf_;
+  std::atomic<std::size_t> next_{0};
+  std::vector<std::thread> threads_;  // last: started once everything above is in place
+};
+
+// Converts every deck path on `jobs` threads, this one among them, the interpreter lock
+// released throughout; results come back in the order of the paths.
+py::list convert_paths(std::vector<std::string> deck_paths, int jobs, bool crlf) {
+  PathBatch batch(std::move(deck_paths), jobs - 1, crlf);  // this thread is one of the jobs
+  return batch.results();
 }
 
 // The keyword file's records as (key, occurrence, kind, value, [(entry, quoted)]), texts as
@@ -210,4 +239,8 @@ PYBIND11_MODULE(_native, m) {
   m.def("explain_path", &explain_path, py::arg("deck_path"), py::arg("crlf"));
   m.def("read_records", &read_records, py::arg("keyword_text"));
   m.def("convert_paths", &convert_paths, py::arg("deck_paths"), py::arg("jobs"), py::arg("crlf"));
+  py::class_<PathBatch>(m, "PathBatch")
+      .def(py::init<std::vector<std::string>, int, bool>(), py::arg("deck_paths"), py::arg("jobs"),
+           py::arg("crlf"))
+      .def("results", &PathBatch::results);
 }

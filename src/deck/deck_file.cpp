@@ -10,6 +10,7 @@
 
 #if !defined(_WIN32)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -43,8 +44,8 @@ constexpr unsigned long long kMaxDeckBytes = 1ULL << 30;
 }
 
 #if !defined(_WIN32)
-// The deck through the system calls themselves: open, read until the end, close. A batch
-// converts thousands of decks, so each call saved counts.
+// The deck through the system calls themselves: open, one look at its size, read, close. A
+// batch converts thousands of decks, so each call saved counts.
 class DeckSource {
  public:
   explicit DeckSource(const char* path) : path_(path) {
@@ -52,6 +53,15 @@ class DeckSource {
       fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) throw_cannot_open(path, errno);
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0) {
+      identity_ = {true, static_cast<unsigned long long>(st.st_dev),
+                   static_cast<unsigned long long>(st.st_ino)};
+      // A regular file's size says where it ends, so no read is spent on finding the end. A
+      // size of 0 is not trusted (files of /proc say 0 and still hold text).
+      if (S_ISREG(st.st_mode) && st.st_size > 0)
+        size_ = static_cast<unsigned long long>(st.st_size);
+    }
   }
   ~DeckSource() { ::close(fd_); }
   DeckSource(const DeckSource&) = delete;
@@ -64,10 +74,15 @@ class DeckSource {
       if (errno != EINTR) throw_read_error(path_, errno);
     }
   }
+  // True once `total` bytes reach the size the file had when it was opened.
+  bool read_to_known_end(unsigned long long total) const { return size_ > 0 && total >= size_; }
+  const FileIdentity& identity() const { return identity_; }
 
  private:
   const char* path_;
   int fd_ = -1;
+  unsigned long long size_ = 0;  // 0: not known, read until a read gives nothing
+  FileIdentity identity_;
 };
 #else
 class DeckSource {
@@ -83,6 +98,9 @@ class DeckSource {
     if (n == 0 && std::ferror(file_)) throw_read_error(path_, errno);
     return n;
   }
+  bool read_to_known_end(unsigned long long) const { return false; }
+  // The C run time gives no file identity; the output path is compared by name instead.
+  FileIdentity identity() const { return {}; }
 
  private:
   const char* path_;
@@ -92,9 +110,10 @@ class DeckSource {
 
 }  // namespace
 
-void read_deck_file(const char* path, ConversionState& s) {
+void read_deck_file(const char* path, ConversionState& s, FileIdentity* identity) {
   if (path == nullptr) throw DeckUnreadable("no deck path given");
   DeckSource deck(path);
+  if (identity != nullptr) *identity = deck.identity();
   deck::LineSplitter splitter(s);
   char buffer[64 * 1024];
   unsigned long long total = 0;
@@ -103,6 +122,7 @@ void read_deck_file(const char* path, ConversionState& s) {
     if (n == 0) break;
     if (!splitter.feed(buffer, n)) break;  // 1000 lines read: the rest is not needed
     total += n;
+    if (deck.read_to_known_end(total)) break;
     if (total > kMaxDeckBytes) {
       throw DeckUnreadable(std::string(path) +
                            ": no end of the 1000th line within the first 1 GiB");

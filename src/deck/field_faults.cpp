@@ -4,14 +4,12 @@
 
 #include <cstdio>
 
+#include "deck/field_kinds.hpp"
+
 namespace qalt2morv::deck {
 
 namespace {
 
-constexpr int kRealColumns = 11;
-constexpr int kIntegerColumns = 9;
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_sign(char c) { return c == '+' || c == '-'; }
 bool is_exponent_letter(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
 bool prints(unsigned char u) { return u >= 0x20 && u < 0x7F; }

@@ -17,11 +17,7 @@ namespace qalt2morv::deck {
 
 namespace {
 
-constexpr int kRealColumns = 11;
-constexpr int kIntegerColumns = 9;
 constexpr int kSearchColumns = 40;
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 

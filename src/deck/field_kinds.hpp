@@ -8,6 +8,12 @@
 
 namespace qalt2morv::deck {
 
+// The columns a real field (F11.5) and an integer field (I9) read.
+inline constexpr int kRealColumns = 11;
+inline constexpr int kIntegerColumns = 9;
+
+inline bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
 // True when the deck has line k (1 <= k <= line count).
 inline bool has_line(const ConversionState& s, int k) { return k >= 1 && k <= s.line_count; }
 

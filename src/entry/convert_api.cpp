@@ -48,34 +48,43 @@ ConvertResult convert_file_to_text(const std::string& deck_path, std::string& ke
 
 namespace {
 
-// Clears the output path, converts, and writes the keyword file in one piece. deck_path,
-// when given, is the deck's own file, which the output must not name.
-ConvertResult convert_into(const DeckReader& reader, const char* deck_path, const char* output_path,
-                           LineEnding line_end, const HostServices& services) {
+// Converts and writes the keyword file in one piece. The output path is looked at once,
+// before the conversion; an old keyword file there stays until the new one replaces it, and is
+// removed when the conversion fails. deck_path, when given, is the deck's own file, which the
+// output must not name.
+ConvertResult convert_into(const DeckReader& reader, const char* deck_path,
+                           const FileIdentity& deck, const char* output_path, LineEnding line_end,
+                           const HostServices& services) {
   ConvertResult r;
+  if (output_path == nullptr || *output_path == '\0') {
+    r.status = static_cast<Status>(services.filter_failure(1502, "no keyword file path given"));
+    r.message = "no keyword file path given";
+    return r;
+  }
+  const OutputPath output(output_path);
   try {
-    if (output_path == nullptr || *output_path == '\0') {
-      r.status = static_cast<Status>(services.filter_failure(1502, "no keyword file path given"));
-      r.message = "no keyword file path given";
-      return r;
-    }
-    if (!clear_output_path(output_path, deck_path)) {
+    std::string text;
+    r = run_conversion(reader, line_end, text, services);
+    if (output.is_deck(deck_path, deck)) {
+      r = {};
       r.status = static_cast<Status>(
           services.filter_failure(1502, "the keyword file path names the deck itself"));
       r.message = "the keyword file path names the deck itself";
       return r;
     }
-    std::string text;
-    r = run_conversion(reader, line_end, text, services);
-    if (!r.ok()) return r;
-    std::string cause = write_keyword_file(output_path, text);
+    if (!r.ok()) {
+      output.remove_old();
+      return r;
+    }
+    std::string cause = output.write(text);
     if (!cause.empty()) {
+      output.remove_old();
       r.status = static_cast<Status>(services.filter_failure(1502, cause));
       r.message = std::move(cause);
     }
     return r;
   } catch (...) {
-    remove_old_keyword_file(output_path);
+    output.remove_old();
     r.status = Status::internal_error;
     r.message = "out of memory";
     return r;
@@ -86,8 +95,11 @@ ConvertResult convert_into(const DeckReader& reader, const char* deck_path, cons
 
 ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
                                 const HostServices& services) {
-  const DeckReader reader = [deck_path](ConversionState& s) { read_deck_file(deck_path, s); };
-  return convert_into(reader, deck_path, output_path, line_end, services);
+  FileIdentity deck;
+  const DeckReader reader = [deck_path, &deck](ConversionState& s) {
+    read_deck_file(deck_path, s, &deck);
+  };
+  return convert_into(reader, deck_path, deck, output_path, line_end, services);
 }
 
 ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::string& output_path,
@@ -97,8 +109,8 @@ ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::strin
     splitter.feed(deck_bytes.data(), deck_bytes.size());
     splitter.finish();
   };
-  return convert_into(reader, nullptr, output_path.c_str(), resolve_line_end(options.line_ending),
-                      silent_host_services());
+  return convert_into(reader, nullptr, FileIdentity{}, output_path.c_str(),
+                      resolve_line_end(options.line_ending), silent_host_services());
 }
 
 ConvertResult convert_file(const std::string& deck_path, const std::string& output_path,

@@ -30,9 +30,11 @@ namespace qalt2morv {
 
 namespace {
 
+#if defined(_WIN32)
 bool removable(std::filesystem::file_type type) {
   return type == std::filesystem::file_type::regular || type == std::filesystem::file_type::symlink;
 }
+#endif
 
 std::string system_cause(int err) { return system_message(err); }
 
@@ -139,56 +141,64 @@ bool replace_file(const char* from, const char* to) {
 
 }  // namespace
 
-void remove_old_keyword_file(const char* path) noexcept {
-  if (path == nullptr) return;
-  try {
-    std::error_code ec;
-    if (removable(std::filesystem::symlink_status(path, ec).type()) && !ec)
-      std::filesystem::remove(path, ec);
-  } catch (...) {
-    // A path the platform cannot represent: nothing to remove.
-  }
-}
-
-bool clear_output_path(const char* output_path, const char* deck_path) noexcept {
 #if !defined(_WIN32)
-  // Two system calls in the common case; this runs once per keyword file.
-  struct stat out_st {};
-  if (::lstat(output_path, &out_st) != 0) return true;  // nothing there
-  if (S_ISREG(out_st.st_mode) && deck_path != nullptr) {
-    // Writing over the deck would destroy it before it is read. (A symbolic link to the
-    // deck is only a link: removing it leaves the deck alone.)
-    struct stat deck_st {};
-    if (::stat(deck_path, &deck_st) == 0 && deck_st.st_dev == out_st.st_dev &&
-        deck_st.st_ino == out_st.st_ino)
-      return false;
+OutputPath::OutputPath(const char* path) noexcept : path_(path) {
+  struct stat st {};
+  if (::lstat(path, &st) != 0) return;  // nothing there (or nothing that can be looked at)
+  if (S_ISREG(st.st_mode)) {
+    kind_ = Kind::replaceable;
+    identity_ = {true, static_cast<unsigned long long>(st.st_dev),
+                 static_cast<unsigned long long>(st.st_ino)};
+  } else {
+    kind_ = S_ISLNK(st.st_mode) ? Kind::replaceable : Kind::other;
   }
-  if (S_ISREG(out_st.st_mode) || S_ISLNK(out_st.st_mode)) ::unlink(output_path);
-  return true;
-#else
-  try {
-    std::error_code ec;
-    const auto type = std::filesystem::symlink_status(output_path, ec).type();
-    if (ec || type == std::filesystem::file_type::not_found) return true;
-    if (type == std::filesystem::file_type::regular && deck_path != nullptr &&
-        std::filesystem::equivalent(deck_path, output_path, ec) && !ec) {
-      return false;
-    }
-    if (removable(type)) std::filesystem::remove(output_path, ec);
-    return true;
-  } catch (...) {
-    return true;
-  }
-#endif
 }
 
-std::string write_keyword_file(const char* path, std::string_view text) {
-  std::error_code ec;
-  const auto type = std::filesystem::symlink_status(path, ec).type();
-  if (!ec && type != std::filesystem::file_type::not_found && !removable(type))
-    return write_directly(path, text);
+bool OutputPath::is_deck(const char*, const FileIdentity& deck) const noexcept {
+  return deck.known && identity_.known && deck.device == identity_.device &&
+         deck.inode == identity_.inode;
+}
 
-  std::filesystem::path folder = std::filesystem::path(path).parent_path();
+void OutputPath::remove_old() const noexcept {
+  if (kind_ == Kind::replaceable) ::unlink(path_);
+}
+#else
+OutputPath::OutputPath(const char* path) noexcept : path_(path) {
+  try {
+    std::error_code ec;
+    const auto type = std::filesystem::symlink_status(path, ec).type();
+    if (ec || type == std::filesystem::file_type::not_found) return;
+    kind_ = removable(type) ? Kind::replaceable : Kind::other;
+    identity_.known = type == std::filesystem::file_type::regular;
+  } catch (...) {
+    // A path the platform cannot represent: nothing there that could be removed.
+  }
+}
+
+bool OutputPath::is_deck(const char* deck_path, const FileIdentity&) const noexcept {
+  if (!identity_.known || deck_path == nullptr) return false;
+  try {
+    std::error_code ec;
+    return std::filesystem::equivalent(deck_path, path_, ec) && !ec;
+  } catch (...) {
+    return false;
+  }
+}
+
+void OutputPath::remove_old() const noexcept {
+  if (kind_ != Kind::replaceable) return;
+  try {
+    std::error_code ec;
+    std::filesystem::remove(path_, ec);
+  } catch (...) {
+  }
+}
+#endif
+
+std::string OutputPath::write(std::string_view text) const {
+  if (kind_ == Kind::other) return write_directly(path_, text);
+
+  std::filesystem::path folder = std::filesystem::path(path_).parent_path();
   if (folder.empty()) folder = ".";
   std::string temp_path;
   const int fd = open_temporary(folder, temp_path);
@@ -197,7 +207,7 @@ std::string write_keyword_file(const char* path, std::string_view text) {
   if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) {
     cause = "cannot close keyword file: " + system_cause(errno);
   }
-  if (cause.empty() && !replace_file(temp_path.c_str(), path)) {
+  if (cause.empty() && !replace_file(temp_path.c_str(), path_)) {
 #if defined(_WIN32)
     cause = "cannot rename the keyword file into place: error " + std::to_string(::GetLastError());
 #else
@@ -206,6 +216,10 @@ std::string write_keyword_file(const char* path, std::string_view text) {
   }
   if (!cause.empty()) std::remove(temp_path.c_str());
   return cause;
+}
+
+std::string write_keyword_file(const char* path, std::string_view text) {
+  return OutputPath(path).write(text);
 }
 
 }  // namespace qalt2morv

@@ -5,20 +5,39 @@
 #include <string>
 #include <string_view>
 
+#include "deck/deck_file.hpp"
+
 namespace qalt2morv {
 
-// Makes way for a new keyword file at output_path: removes what stands there when it is a
-// regular file or a symbolic link (a directory, a device or a missing path is left alone).
-// Returns false, removing nothing, when the path names the deck itself.
-bool clear_output_path(const char* output_path, const char* deck_path) noexcept;
+// What stands at a keyword file's path, looked at once per conversion: nothing, an old keyword
+// file (a regular file or a symbolic link, which the new one replaces), or anything else (a
+// device such as /dev/null, a directory), which is written to directly or fails, and is never
+// removed.
+class OutputPath {
+ public:
+  explicit OutputPath(const char* path) noexcept;
 
-// Removes a regular file or symbolic link at path; anything else is left alone.
-void remove_old_keyword_file(const char* path) noexcept;
+  // True when the path is the deck's own file, which must be neither removed nor written over.
+  // (A symbolic link to the deck is only a link: replacing it leaves the deck alone.)
+  bool is_deck(const char* deck_path, const FileIdentity& deck) const noexcept;
 
-// Writes text to path in one piece: into a temporary file of the same folder, renamed over
-// path when complete (a device or anything else that is not a regular file or a link is
-// written directly). Returns an empty string on success, else the cause; after a failure
-// the temporary file is gone and path is as it was.
+  // After a failed conversion: an old keyword file at the path is removed; nothing else is.
+  void remove_old() const noexcept;
+
+  // Writes text in one piece: into a temporary file of the same folder, renamed over the path
+  // when complete; a device or anything else that is not a file or a link is written
+  // directly. Returns an empty string on success, else the cause; after a failure the
+  // temporary file is gone and the path is as it was.
+  std::string write(std::string_view text) const;
+
+ private:
+  enum class Kind { missing, replaceable, other };
+  const char* path_;
+  Kind kind_ = Kind::missing;
+  FileIdentity identity_;  // of a regular file
+};
+
+// OutputPath(path).write(text).
 std::string write_keyword_file(const char* path, std::string_view text);
 
 }  // namespace qalt2morv

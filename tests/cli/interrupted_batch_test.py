@@ -63,6 +63,8 @@ def main():
 
         def check_folder(allow_temporaries):
             kept = 0
+            if not os.path.isdir(out):  # stopped before it created the output folder
+                return kept
             for name in os.listdir(out):
                 path = os.path.join(out, name)
                 if name.startswith(TEMP_PREFIX):
