@@ -69,3 +69,15 @@ def test_empty():
 def test_needs_a_thread(jobs):
     with pytest.raises(ValueError, match="jobs"):
         list(qalt2morv.convert_many([EXAMPLE_DECKS[0]], jobs=jobs))
+
+
+def test_stopping_early_waits_for_the_batches_in_flight(decks):
+    # Leaving the loop while later batches still convert must neither crash nor hang, and
+    # the conversions after it are unaffected.
+    results = qalt2morv.convert_many(decks, jobs=2)
+    first = [next(results) for _ in range(3)]
+    results.close()
+    del results
+    assert [outcome(r) for _, r in first] == [outcome(sequential(p)) for p in decks[:3]]
+    again = list(qalt2morv.convert_many(decks[:300], jobs=2))
+    assert [outcome(r) for _, r in again] == [outcome(sequential(p)) for p in decks[:300]]
