@@ -139,6 +139,12 @@ int report_batch(const ReportSettings& st, std::ostream& err) {
   if (!find_decks(st.decks, InputRules{st.glob, st.recursive}, inputs, err))
     return kExitConversionFailed;
   const fs::path out_dir(st.out_dir);
+  std::error_code ec;
+  fs::create_directories(out_dir, ec);
+  if (!fs::is_directory(out_dir, ec)) {
+    err << "qalt2morv: " << st.out_dir << ": cannot create the output folder\n";
+    return kExitConversionFailed;
+  }
   std::vector<PageJob> jobs = plan_pages(inputs, out_dir);
   build_pages(jobs, st.jobs);
 
@@ -147,7 +153,6 @@ int report_batch(const ReportSettings& st, std::ostream& err) {
   for (PageJob& job : jobs) {
     std::string cause = job.collision;
     if (cause.empty()) {
-      std::error_code ec;
       fs::create_directories(job.page.parent_path(), ec);
       if (write_whole(job.page, job.report.html, cause))
         cause.clear();
@@ -183,12 +188,6 @@ int run_report(const ReportSettings& st, std::ostream& out, std::ostream& err) {
   if (std::find(st.decks.begin(), st.decks.end(), "-") != st.decks.end()) {
     err << "qalt2morv: standard input cannot be part of a batch\ntry 'qalt2morv --help'\n";
     return kExitUsage;
-  }
-  std::error_code ec;
-  fs::create_directories(st.out_dir, ec);
-  if (!fs::is_directory(st.out_dir, ec)) {
-    err << "qalt2morv: " << st.out_dir << ": cannot create the output folder\n";
-    return kExitConversionFailed;
   }
   return report_batch(st, err);
 }
