@@ -16,7 +16,7 @@ dl.facts dt { font-weight: bold; }
 dl.facts dd { margin: 0; white-space: pre-wrap; }
 .status-ok { color: #1b6e2a; font-weight: bold; }
 .status-failed { color: #b00020; font-weight: bold; }
-section.error { border: 2px solid #b00020; padding: 6px 12px; background: #fff3f4; }
+section.error { border: 2px solid #b00020; padding: 6px 12px; margin-top: 14px; background: #fff3f4; }
 table { border-collapse: collapse; }
 th, td { border: 1px solid #ccc; padding: 2px 6px; text-align: left; vertical-align: top; }
 th { background: #f2f2f2; }
