@@ -2,20 +2,16 @@
 // the feed and trailing blanks dropped.
 #include "entry/deck_text_lines.hpp"
 
+#include <algorithm>
+
 namespace qalt2morv::page {
-namespace {
-
-constexpr std::size_t kLinesRead = 1000;
-
-}  // namespace
-
 std::vector<std::string> deck_text_lines(std::string_view deck_bytes) {
   std::vector<std::string> lines;
   std::size_t start = 0;
-  while (start < deck_bytes.size() && lines.size() < kLinesRead) {
+  while (start < deck_bytes.size() && lines.size() < kLinesQuoted) {
     const std::size_t feed = deck_bytes.find('\n', start);
     const std::size_t end = feed == std::string_view::npos ? deck_bytes.size() : feed;
-    std::string text(deck_bytes.substr(start, end - start));
+    std::string text(deck_bytes.substr(start, std::min(end - start, kColumnsQuoted)));
     while (!text.empty() && (text.back() == ' ' || text.back() == '\r')) text.pop_back();
     lines.push_back(std::move(text));
     if (feed == std::string_view::npos) break;

@@ -2,13 +2,18 @@
 // the texts the page quotes beside deck line numbers.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace qalt2morv::page {
 
-// At most the first 1000 lines: the loader reads no further.
+// The loader reads no more than 1000 lines of 90 columns; a page quotes no more of a deck.
+inline constexpr std::size_t kLinesQuoted = 1000;
+inline constexpr std::size_t kColumnsQuoted = 256;
+
+// The first kLinesQuoted lines, each cut after kColumnsQuoted bytes.
 std::vector<std::string> deck_text_lines(std::string_view deck_bytes);
 
 // The text of deck line `line` (from 1), or empty when the deck is shorter.

@@ -1,6 +1,7 @@
 // The page of one deck: heading, error or notes, drawing, and the records by block with the
 // deck lines behind each. Everything is inline, so the page is one file that needs nothing
 // else to show or print.
+#include <array>
 #include <fstream>
 #include <map>
 #include <string>
@@ -85,16 +86,27 @@ std::string file_name_of(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The deck's first lines for quoting, read apart from the conversion; the loader reads no
-// more than 1000 lines, and no line the page quotes is longer than a deck line needs be.
+// The deck's first lines for quoting, read apart from the conversion a chunk at a time: no
+// more lines than the loader reads and no more of a line than the page quotes, so a huge
+// deck costs the time to read it, not its size in memory.
 std::string deck_head(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::string head;
-  std::string line;
-  for (int n = 0; n < 1000 && std::getline(in, line); ++n) {
-    if (line.size() > 4096) line.resize(4096);
-    head += line;
-    head += '\n';
+  std::array<char, 1 << 16> chunk{};
+  std::size_t lines = 0, column = 0;
+  while (lines < page::kLinesQuoted) {
+    in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (got == 0) break;
+    for (std::size_t i = 0; i < got && lines < page::kLinesQuoted; ++i) {
+      if (chunk[i] == '\n') {
+        head += '\n';
+        ++lines;
+        column = 0;
+      } else if (column++ < page::kColumnsQuoted) {
+        head += chunk[i];
+      }
+    }
   }
   return head;
 }

@@ -197,6 +197,25 @@ TEST(ReportPage, OfAMissingDeckSaysSo) {
   EXPECT_EQ(page.html.find("<svg"), std::string::npos);
 }
 
+// A deck of 2000 lines whose line 2 alone is 16 MB: the page quotes what a deck line can hold.
+class HugeDeck : public testing::TempDirTest {
+ protected:
+  HugeDeck() : TempDirTest("qalt2morv_huge_deck") {}
+};
+
+TEST_F(HugeDeck, GivesAPageOfOrdinarySize) {
+  std::string deck = example("aes_crude_preheat.deck");
+  deck.insert(deck.find('\n') + 1, std::string(16 << 20, 'Z'));
+  deck += std::string(2000, '\n');
+  const fs::path path = dir_ / "huge.deck";
+  testing::write_file(path, deck);
+  for (const ReportPage& page :
+       {build_report_page_from_file(path.string()), build_report_page(deck, "huge.deck")}) {
+    EXPECT_LT(page.html.size(), 1u << 20);
+    EXPECT_NE(page.html.find("<dd>" + std::string(256, 'Z') + "</dd>"), std::string::npos);
+  }
+}
+
 TEST(ReportPage, FromAFileMatchesTheSameBytesInMemory) {
   const fs::path deck = fs::path(QALT2MORV_EXAMPLES_DIR) / "bku_kettle_reboiler.deck";
   EXPECT_EQ(build_report_page_from_file(deck.string()).html,
