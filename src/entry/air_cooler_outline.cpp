@@ -27,7 +27,8 @@ void draw_rows(int rows, SvgBuilder& svg) {
 
 // side: -1 fans above the bundle (induced draft), +1 below (forced draft).
 void draw_fans(int fans, double side, SvgBuilder& svg) {
-  const int drawn = std::clamp(fans, 1, kMostFansDrawn);
+  if (fans <= 0) return;  // a file without fans draws none
+  const int drawn = std::min(fans, kMostFansDrawn);
   const double pitch = (kBundleEnd - kBundleStart) / drawn;
   const double ring_y = side * (kBundleHalf + kFanOffset);
   const double face_y = side * kBundleHalf;

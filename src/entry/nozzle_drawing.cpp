@@ -23,6 +23,7 @@ constexpr double kFlangeThickness = 5.0;
 
 struct LabelSpot {
   double x = 0, y = 0;  // centre of the text's baseline
+  double width = 0;
   bool placed = false;
 };
 
@@ -118,7 +119,8 @@ void spread_row(const std::vector<double>& anchors, const std::vector<std::size_
   std::vector<RowLabel> row;
   for (const std::size_t i : order) row.push_back({anchors[i], label_width(texts_length[i])});
   const std::vector<double> centres = spread_in_row(row, left, right, 10.0);
-  for (std::size_t k = 0; k < order.size(); ++k) spots[owners[order[k]]] = {centres[k], y, true};
+  for (std::size_t k = 0; k < order.size(); ++k)
+    spots[owners[order[k]]] = {centres[k], y, row[k].width, true};
 }
 
 struct Row {
@@ -202,8 +204,8 @@ Extent draw_nozzles_and_belts(const NozzleTables& tables, double shell_diameter,
     svg.raw("</g>");
   }
   for (const LabelSpot& s : spots) {
-    extent.left = std::min(extent.left, s.x - 80);
-    extent.right = std::max(extent.right, s.x + 80);
+    extent.left = std::min(extent.left, s.x - s.width / 2);
+    extent.right = std::max(extent.right, s.x + s.width / 2);
   }
   extent.left = std::min(extent.left, 0.0);
   extent.right = std::max(extent.right, kDrawingWidth);

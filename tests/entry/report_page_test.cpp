@@ -3,8 +3,10 @@
 // records and escaping; and the index page.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,6 +90,29 @@ std::vector<DeckCase> deck_cases() {
                                                     {454, "3"},
                                                     {55, "4"},
                                                     {56, "4"}})},
+      {"XShellFullTable", build_deck({{19, "BXU"},
+                                      {451, "5"},
+                                      {453, "4"},
+                                      {454, "4"},
+                                      {283, "3"},
+                                      {55, "30"},
+                                      {56, "30"},
+                                      {279, "30"},
+                                      {280, "30"},
+                                      {251, "3"},
+                                      {252, "1"}})},
+      {"KettleFiveInletsFourOutlets",
+       build_deck(
+           {{19, "DKS"}, {451, "5"}, {452, "4"}, {453, "2"}, {283, "6"}, {55, "20"}, {56, "20"}})},
+      {"AirCoolerInducedDraftAxialNozzles", build_deck({{235, "AXIAL"},
+                                                        {485, "6"},
+                                                        {480, "INDUCED"},
+                                                        {226, "3"},
+                                                        {39, "1"},
+                                                        {453, "2"},
+                                                        {454, "2"},
+                                                        {279, "6"},
+                                                        {280, "6"}})},
   };
 }
 
@@ -128,6 +153,60 @@ TEST_P(NozzleElements, CarryTheKeywordListsEntryByEntry) {
 
 INSTANTIATE_TEST_SUITE_P(Decks, NozzleElements, ::testing::ValuesIn(deck_cases()),
                          testing::CaseName());
+
+// The drawing's labels: "x", "y" and "text-anchor" of each <text class="label">, its width as
+// the page sets it (about 7.4 px a character and a margin).
+struct DrawnLabel {
+  double left = 0, right = 0, baseline = 0;
+  std::string text;
+};
+
+std::vector<DrawnLabel> drawn_labels(const std::string& html) {
+  std::vector<DrawnLabel> labels;
+  for (std::size_t at = html.find("<text "); at != std::string::npos;
+       at = html.find("<text ", at + 1)) {
+    const std::size_t close = html.find('>', at);
+    const std::string tag = html.substr(at, close - at);
+    if (tag.find("class=\"label\"") == std::string::npos) continue;
+    const auto attribute = [&](const std::string& name) {
+      const std::size_t v = tag.find(" " + name + "=\"") + name.size() + 3;
+      return tag.substr(v, tag.find('"', v) - v);
+    };
+    DrawnLabel l;
+    l.text = html.substr(close + 1, html.find("</text>", close) - close - 1);
+    const double width = 7.4 * static_cast<double>(l.text.size()) + 6.0;
+    const double x = std::stod(attribute("x"));
+    const std::string anchor = attribute("text-anchor");
+    l.left = anchor == "start" ? x : anchor == "end" ? x - width : x - width / 2;
+    l.right = l.left + width;
+    l.baseline = std::stod(attribute("y"));
+    labels.push_back(l);
+  }
+  return labels;
+}
+
+TEST_P(NozzleElements, LabelsStayInThePictureAndApart) {
+  const std::string html = build_report_page(GetParam().deck, "case.deck").html;
+  const std::size_t view = html.find("viewBox=\"") + 9;
+  std::istringstream box(html.substr(view, html.find('"', view) - view));
+  double left = 0, top = 0, width = 0, height = 0;
+  box >> left >> top >> width >> height;
+  const std::vector<DrawnLabel> labels = drawn_labels(html);
+  ASSERT_FALSE(labels.empty());
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    const DrawnLabel& a = labels[i];
+    EXPECT_GE(a.left, left) << a.text;
+    EXPECT_LE(a.right, left + width) << a.text;
+    EXPECT_GE(a.baseline - 12, top) << a.text;
+    EXPECT_LE(a.baseline, top + height) << a.text;
+    for (std::size_t j = i + 1; j < labels.size(); ++j) {
+      const DrawnLabel& b = labels[j];
+      const bool same_band = std::abs(a.baseline - b.baseline) < 13;
+      EXPECT_FALSE(same_band && a.left < b.right && b.left < a.right)
+          << a.text << " over " << b.text;
+    }
+  }
+}
 
 TEST(NozzleElementsOfATrimmedList, AreEmptyWhereTheListStops) {
   // The crude preheater's angle list ends at slot C (slot D's angle is 0): D's is "".
