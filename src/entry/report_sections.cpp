@@ -45,6 +45,17 @@ std::string values_of(const Record& r) {
   return s;
 }
 
+// A key ending in SS is of the shell side, one ending in TS of the tube side ("TempInSS",
+// "NozNomDiamTS"): their rows are marked in the drawing's colours.
+std::string side_class(const std::string& key) {
+  const auto ends_with = [&](std::string_view end) {
+    return key.size() > end.size() && key.compare(key.size() - end.size(), end.size(), end) == 0;
+  };
+  if (ends_with("SS")) return " class=\"shell-side\"";
+  if (ends_with("TS")) return " class=\"tube-side\"";
+  return {};
+}
+
 std::string record_row(const ExplainedRecord& e, const Record& r,
                        const std::vector<std::string>& deck_lines) {
   std::string name = escaped(r.key);
@@ -53,8 +64,8 @@ std::string record_row(const ExplainedRecord& e, const Record& r,
   for (const int l : e.lines)
     lines += (lines.empty() ? "" : "<br>") + deck_line_reference(l, deck_lines);
   if (lines.empty()) lines = "none";
-  return "<tr data-key=\"" + escaped(r.key) + "\"><td>" + name + "</td><td class=\"value\">" +
-         values_of(r) + "</td><td>" + lines + "</td></tr>";
+  return "<tr data-key=\"" + escaped(r.key) + "\"" + side_class(r.key) + "><td>" + name +
+         "</td><td class=\"value\">" + values_of(r) + "</td><td>" + lines + "</td></tr>";
 }
 
 std::string block_table(std::string_view block, const std::string& rows) {
@@ -85,7 +96,9 @@ std::string records_section(const Explanation& e, const std::vector<Record>& rec
   for (std::size_t i = 0; i < e.records.size() && i < records.size(); ++i)
     rows[block_of(records[i].key)] += record_row(e.records[i], records[i], deck_lines);
   std::string s = "<section id=\"records\"><h2>Records, with the deck lines behind them</h2>";
-  s += "<p>Hover over a deck line to see its text.</p>";
+  s += "<p>Hover over a deck line to see its text. Records of the <span class=\"shell-text\">shell "
+       "side</span> and of the <span class=\"tube-text\">tube side</span> are marked in the "
+       "drawing's colours.</p>";
   for (const std::string_view block : kBlocks) {
     if (rows.count(block) != 0) s += block_table(block, rows[block]);
   }

@@ -22,6 +22,8 @@ th, td { border: 1px solid #ccc; padding: 2px 6px; text-align: left; vertical-al
 th { background: #f2f2f2; }
 td.value, td.found { font-family: "DejaVu Sans Mono", monospace; white-space: pre-wrap; }
 .deck-line { white-space: nowrap; border-bottom: 1px dotted #888; cursor: help; }
+.shell-text { color: var(--shell); font-weight: bold; }
+.tube-text { color: var(--tube); font-weight: bold; }
 tr.shell-side td:first-child { border-left: 4px solid var(--shell); }
 tr.tube-side td:first-child { border-left: 4px solid var(--tube); }
 figure { margin: 0; break-inside: avoid; page-break-inside: avoid; }

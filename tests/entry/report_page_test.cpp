@@ -308,6 +308,9 @@ TEST(ReportRecords, AreGroupedByBlockWithTheDeckLinesBehindThem) {
     blocks.push_back(t.at("data-block"));
   EXPECT_EQ(blocks, (std::vector<std::string>{"mechanical", "nozzles", "thermal"}));
   // HdFrType comes from deck line 19, shown by number and field, its text on hover.
+  // Records of one side are marked in its colour.
+  EXPECT_NE(page.html.find("<tr data-key=\"TempInSS\" class=\"shell-side\">"), std::string::npos);
+  EXPECT_NE(page.html.find("<tr data-key=\"TempInTS\" class=\"tube-side\">"), std::string::npos);
   const std::size_t row = page.html.find("<tr data-key=\"HdFrType\">");
   ASSERT_NE(row, std::string::npos);
   const std::string cells = page.html.substr(row, page.html.find("</tr>", row) - row);
