@@ -58,7 +58,7 @@ svg .shell-side .label { fill: var(--shell); }
 svg .tube-side .label { fill: var(--tube); }
 svg .dome .label { fill: #7a6420; }
 @media print { body { margin: 0; font-size: 11px; } h2 { break-after: avoid; }
-               svg.drawing { max-height: 150mm; } tr { break-inside: avoid; } }
+               svg.drawing { max-height: 115mm; } tr { break-inside: avoid; } }
 )css";
 
 }  // namespace qalt2morv::page
