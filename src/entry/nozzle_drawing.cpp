@@ -17,7 +17,8 @@
 namespace qalt2morv::page {
 namespace {
 
-constexpr double kRowClearance = 24.0;  // from the lowest point above a row to its baseline
+constexpr double kRowClearance = 36.0;  // from the outermost point drawn to a row's baseline
+constexpr double kKneeClearance = 6.0;  // from the outermost point drawn to the leaders' knees
 constexpr double kTextHeight = 12.0;
 constexpr double kFlangeThickness = 5.0;
 
@@ -134,10 +135,18 @@ struct Row {
   }
 };
 
+// A belt's leader leaves it near its front edge, clear of the nozzle standing on its middle.
+double belt_leader_x(const PlacedBelt& b) { return b.x0 + std::min(5.0, (b.x1 - b.x0) / 4); }
+
 std::string belt_label(const TableDome& d) { return std::string("belt ") + d.slot; }
 
-void draw_leader(double x1, double y1, const LabelSpot& spot, bool above, SvgBuilder& svg) {
-  svg.line(x1, y1, spot.x, above ? spot.y + 4 : spot.y - kTextHeight, "leader");
+// A leader runs straight out of the drawing to a knee beyond everything drawn, then across
+// to its label: the nozzles stand in columns of their own and the labels keep their order,
+// so no leader crosses another or passes over a nozzle.
+void draw_leader(double x1, double y1, const LabelSpot& spot, double knee, bool above,
+                 SvgBuilder& svg) {
+  const double end = above ? spot.y + 4 : spot.y - kTextHeight;
+  svg.path(PathData().move(x1, y1).line(x1, knee).line(spot.x, end).str(), "leader");
 }
 
 }  // namespace
@@ -159,8 +168,7 @@ Extent draw_nozzles_and_belts(const NozzleTables& tables, double shell_diameter,
   for (std::size_t i = 0; i < belts.size(); ++i) {
     highest = std::min(highest, belts[i].top);
     lowest = std::max(lowest, belts[i].bottom);
-    bottom.add((belts[i].x0 + belts[i].x1) / 2, belt_label(*belts[i].dome).size(),
-               nozzles.size() + i);
+    bottom.add(belt_leader_x(belts[i]), belt_label(*belts[i].dome).size(), nozzles.size() + i);
   }
   Extent extent{frame.left - 20, highest - 10, frame.right + 20, lowest + 10};
   const double top_y = highest - kRowClearance;
@@ -181,7 +189,7 @@ Extent draw_nozzles_and_belts(const NozzleTables& tables, double shell_diameter,
                "</title>");
     behind.rect(b.x0, b.top, b.x1 - b.x0, b.bottom - b.top, "belt");
     const LabelSpot& spot = spots[nozzles.size() + i];
-    draw_leader((b.x0 + b.x1) / 2, b.bottom, spot, false, behind);
+    draw_leader(belt_leader_x(b), b.bottom, spot, lowest + kKneeClearance, false, behind);
     behind.text(spot.x, spot.y, escaped(belt_label(*b.dome)), "middle", "label");
     behind.raw("</g>");
   }
@@ -192,7 +200,9 @@ Extent draw_nozzles_and_belts(const NozzleTables& tables, double shell_diameter,
     draw_body(p, svg);
     const std::string label = escaped(p.label);
     if (spots[i].placed) {
-      draw_leader(p.tip_x, p.tip_y, spots[i], in_top_row(p.facing), svg);
+      const bool above = in_top_row(p.facing);
+      draw_leader(p.tip_x, p.tip_y, spots[i],
+                  above ? highest - kKneeClearance : lowest + kKneeClearance, above, svg);
       svg.text(spots[i].x, spots[i].y, label, "middle", "label");
     } else if (p.facing == Facing::axial_front) {
       svg.text(p.tip_x - 6, p.y + 4, label, "end", "label");

@@ -44,7 +44,7 @@ svg .header { fill: #eee; }
 svg .fan { fill: #ddd; stroke: #222; stroke-width: 1.2; }
 svg .plenum { fill: none; stroke: #888; stroke-width: 1; }
 svg .shaft { stroke: #222; stroke-width: 2; }
-svg .leader { stroke: #888; stroke-width: 0.8; }
+svg .leader { fill: none; stroke: #888; stroke-width: 0.8; }
 svg .label { font-size: 12px; font-weight: bold; }
 svg .caption { font-size: 13px; }
 svg .legend { font-size: 11px; fill: #333; }
