@@ -163,7 +163,15 @@ int report_batch(const ReportSettings& st, std::ostream& err) {
     if (!r.ok()) err << failure_line(job.deck, r) << '\n';
     if (!cause.empty()) err << "qalt2morv: " << cause << '\n';
     if (!r.ok() || !cause.empty()) ++failed;
-    if (cause.empty()) index.push_back({job.report.summary, job.link});
+    if (cause.empty()) {
+      index.push_back({job.report.summary, job.link});
+    } else {
+      // Listed all the same, failed, with the reason it has no page.
+      ReportSummary unwritten = job.report.summary;
+      unwritten.result.status = Status::output_failed;
+      unwritten.result.message = cause;
+      index.push_back({unwritten, ""});
+    }
   }
   std::string cause;
   if (!write_whole(out_dir / kIndexName, build_report_index(index), cause)) {

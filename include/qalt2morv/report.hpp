@@ -37,11 +37,11 @@ ReportPage build_report_page_from_file(const std::string& deck_path);
 // One row of the index: a deck's summary and the relative link to its page.
 struct ReportIndexEntry {
   ReportSummary summary;
-  std::string page_link;  // "E-101.html"
+  std::string page_link;  // "E-101.html"; empty when the deck has no page
 };
 
 // The index page: one row per deck, in the order given (deck, status, exchanger type, units,
-// number of notes, link).
+// number of notes, link), and how many decks failed.
 std::string build_report_index(const std::vector<ReportIndexEntry>& entries);
 
 // Escapes text for HTML after taking its bytes as code page 1252 (the code page of deck

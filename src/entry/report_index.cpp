@@ -33,13 +33,17 @@ std::string link_attribute(const std::string& link) {
   return page::escaped(safe);
 }
 
+std::string link_cell(const std::string& link) {
+  if (link.empty()) return "<td>no page</td>";
+  return "<td><a href=\"" + link_attribute(link) + "\">" + page::escaped(link) + "</a></td>";
+}
+
 std::string index_row(const ReportIndexEntry& e) {
   const ReportSummary& s = e.summary;
   return "<tr class=\"deck\" data-status=\"" + std::string(s.result.ok() ? "converted" : "failed") +
          "\"><td>" + page::escaped(s.deck_name) + "</td>" + status_cell(s.result) + "<td>" +
          page::escaped(s.exchanger_type) + "</td><td>" + page::escaped(s.units) + "</td><td>" +
-         std::to_string(s.result.notes.size()) + "</td><td><a href=\"" +
-         link_attribute(e.page_link) + "\">" + page::escaped(e.page_link) + "</a></td></tr>";
+         std::to_string(s.result.notes.size()) + "</td>" + link_cell(e.page_link) + "</tr>";
 }
 
 }  // namespace

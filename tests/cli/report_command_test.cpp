@@ -152,7 +152,11 @@ TEST_F(Report, BatchPagesThatWouldTakeOneNameAreNotWritten) {
   EXPECT_EQ(r.code, kExitConversionFailed);
   EXPECT_EQ(count(r.err, "takes this page's name"), 2u) << r.err;
   EXPECT_EQ(files_under(out), (std::vector<std::string>{"E-101.html", "index.html"}));
-  EXPECT_EQ(count(read_file(out / "index.html"), "<tr class=\"deck\""), 1u);
+  // Every deck is listed; those without a page as failed, with the reason.
+  const std::string index = read_file(out / "index.html");
+  EXPECT_EQ(count(index, "<tr class=\"deck\""), 3u);
+  EXPECT_EQ(count(index, "data-status=\"failed\""), 2u);
+  EXPECT_EQ(count(index, "<td>no page</td>"), 2u);
 }
 
 TEST_F(Report, BatchOfAMissingDeckWritesNothing) {

@@ -372,6 +372,8 @@ TEST(ReportIndex, ListsEveryDeckWithItsStatusAndLink) {
   EXPECT_NE(index.find("<a href=\"sub%20dir/x&amp;y.html\">"), std::string::npos);
   EXPECT_NE(index.find("line 148"), std::string::npos);
   EXPECT_NE(index.find("2 decks, 1 failed"), std::string::npos);
+  EXPECT_EQ(index.find("no page"), std::string::npos);
+  EXPECT_NE(build_report_index({{ok.summary, ""}}).find("<td>no page</td>"), std::string::npos);
 }
 
 }  // namespace
