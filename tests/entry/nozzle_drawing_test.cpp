@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct SideCase {
   std::vector<std::vector<std::string>> slots;  // function, location, angle
   std::string sides;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const SideCase& c, std::ostream* os) { *os << c.name; }
 
 class NozzleSides : public ::testing::TestWithParam<SideCase> {};
 
@@ -176,6 +180,9 @@ struct RowCase {
   std::string name;
   std::vector<RowLabel> labels;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const RowCase& c, std::ostream* os) { *os << c.name; }
 
 class LabelRow : public ::testing::TestWithParam<RowCase> {};
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -60,6 +61,9 @@ struct DeckCase {
   std::string name;
   std::string deck;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const DeckCase& c, std::ostream* os) { *os << c.name; }
 
 std::string example(const char* file) { return read_file(fs::path(QALT2MORV_EXAMPLES_DIR) / file); }
 
@@ -338,6 +342,9 @@ struct TextCase {
   std::string cp1252;
   std::string html;
 };
+
+// Failures name the case, not its bytes.
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
 
 class HtmlText : public ::testing::TestWithParam<TextCase> {};
 
