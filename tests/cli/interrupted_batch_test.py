@@ -63,8 +63,6 @@ def main():
 
         def check_folder(allow_temporaries):
             kept = 0
-            if not os.path.isdir(out):
-                return kept  # stopped before it created the output folder: nothing written
             for name in os.listdir(out):
                 path = os.path.join(out, name)
                 if name.startswith(TEMP_PREFIX):
@@ -83,7 +81,7 @@ def main():
         kills = [signal.SIGINT, signal.SIGTERM, signal.SIGKILL] * args.rounds
         rng.shuffle(kills)
         for n, sig in enumerate(kills):
-            shutil.rmtree(out, ignore_errors=True)
+            shutil.rmtree(out)
             delay = rng.uniform(0.0, full * 0.95)
             proc = subprocess.Popen(command, stderr=subprocess.PIPE)
             time.sleep(delay)
