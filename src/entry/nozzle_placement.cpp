@@ -23,7 +23,9 @@ Facing facing_of(const TableNozzle& n, const Frame& frame) {
     return x < (frame.shell_start_x + frame.shell_end_x) / 2 ? Facing::axial_front
                                                              : Facing::axial_rear;
   }
-  const double turned = std::fmod(std::fmod(angle, 360.0) + 360.0, 360.0);
+  const double turn = code(angle::kFullTurn);
+  const double turned = std::fmod(std::fmod(angle, turn) + turn, turn);
+  // The nearest quarter turn: 0 top, 1 near side, 2 bottom, 3 far side.
   switch (static_cast<int>(std::lround(turned / code(angle::kQuarter))) % 4) {
     case 1:
       return Facing::near_side;
@@ -51,8 +53,6 @@ double nozzle_width(const TableNozzle& n, double shell_diameter, const Frame& fr
                     frame.shell_diameter * 0.4);
 }
 
-// Keeps nozzles that face the same way from standing on one another: neighbours closer than
-// their half widths and a flange move apart, each by half of what they lack.
 // How far along the axis a nozzle may be moved aside: one on the shell stays on the shell,
 // one on a head stays on its head or close to it.
 void bounds_of(const PlacedNozzle& p, const Frame& frame, double& left, double& right) {

@@ -3,13 +3,12 @@
 // else to show or print.
 #include <array>
 #include <fstream>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "entry/deck_text_lines.hpp"
 #include "entry/exchanger_drawing.hpp"
-#include "entry/nozzle_placement.hpp"
+#include "entry/nozzle_table.hpp"
 #include "entry/page_text.hpp"
 #include "entry/report_sections.hpp"
 #include "entry/report_style.hpp"

@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "entry/deck_text_lines.hpp"
-#include "entry/nozzle_table.hpp"
 #include "entry/page_text.hpp"
 #include "qalt2morv/deck_layout.hpp"
 #include "qalt2morv/keyword_records.hpp"
