@@ -2,6 +2,7 @@
 // their deck lines), to standard output or a file, or for a batch into a folder with an index.
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -119,22 +120,33 @@ std::vector<PageJob> plan_pages(const std::vector<DeckInput>& inputs, const fs::
   return jobs;
 }
 
-void build_pages(std::vector<PageJob>& jobs, unsigned requested) {
+// Builds the pages on worker threads; the count of pages done goes to err while they run
+// when err is a terminal (and not --quiet).
+void build_pages(std::vector<PageJob>& jobs, unsigned requested, std::ostream* progress) {
   std::atomic<std::size_t> next{0};
+  std::atomic<std::size_t> done{0};
   const auto worker = [&]() {
-    for (std::size_t i; (i = next.fetch_add(1)) < jobs.size();)
+    for (std::size_t i; (i = next.fetch_add(1)) < jobs.size();) {
       jobs[i].report = build_report_page_from_file(jobs[i].deck);
+      done.fetch_add(1);
+    }
   };
   unsigned workers = requested != 0 ? requested : std::max(1u, std::thread::hardware_concurrency());
   workers =
       static_cast<unsigned>(std::min<std::size_t>(workers, std::max<std::size_t>(jobs.size(), 1)));
   std::vector<std::thread> threads;
-  for (unsigned t = 1; t < workers; ++t) threads.emplace_back(worker);
-  worker();
+  for (unsigned t = 0; t < workers; ++t) threads.emplace_back(worker);
+  if (progress != nullptr) {
+    while (done.load() < jobs.size()) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      *progress << "\r" << done.load() << "/" << jobs.size() << " pages" << std::flush;
+    }
+    *progress << "\r" << std::string(40, ' ') << "\r";
+  }
   for (auto& t : threads) t.join();
 }
 
-int report_batch(const ReportSettings& st, std::ostream& err) {
+int report_batch(const ReportSettings& st, std::ostream& err, bool err_is_terminal) {
   std::vector<DeckInput> inputs;
   if (!find_decks(st.decks, InputRules{st.glob, st.recursive}, inputs, err))
     return kExitConversionFailed;
@@ -146,7 +158,7 @@ int report_batch(const ReportSettings& st, std::ostream& err) {
     return kExitConversionFailed;
   }
   std::vector<PageJob> jobs = plan_pages(inputs, out_dir);
-  build_pages(jobs, st.jobs);
+  build_pages(jobs, st.jobs, err_is_terminal && !st.quiet ? &err : nullptr);
 
   std::size_t failed = 0;
   std::vector<ReportIndexEntry> index;
@@ -184,7 +196,8 @@ int report_batch(const ReportSettings& st, std::ostream& err) {
   return failed == 0 ? kExitOk : kExitConversionFailed;
 }
 
-int run_report(const ReportSettings& st, std::ostream& out, std::ostream& err) {
+int run_report(const ReportSettings& st, std::ostream& out, std::ostream& err,
+               bool err_is_terminal) {
   if (st.out_dir.empty()) {
     if (st.decks.size() != 1 || !st.glob.empty() || st.recursive) {
       err << "qalt2morv: several decks, a folder, --glob and --recursive need --out-dir\n"
@@ -197,7 +210,7 @@ int run_report(const ReportSettings& st, std::ostream& out, std::ostream& err) {
     err << "qalt2morv: standard input cannot be part of a batch\ntry 'qalt2morv --help'\n";
     return kExitUsage;
   }
-  return report_batch(st, err);
+  return report_batch(st, err, err_is_terminal);
 }
 
 }  // namespace
@@ -219,10 +232,11 @@ Command add_report_command(CLI::App& app) {
   sub->add_flag("-r,--recursive", st->recursive, "Descend into sub-folders");
   sub->add_option("-j,--jobs", st->jobs, "Worker threads (default: the number of cores)")
       ->check(CLI::Range(1u, 1024u));
-  sub->add_flag("-q,--quiet", st->quiet, "No summary line");
+  sub->add_flag("-q,--quiet", st->quiet, "No progress and no summary line");
   output->excludes(out_dir);
-  return {sub,
-          [st](std::ostream& out, std::ostream& err, bool) { return run_report(*st, out, err); }};
+  return {sub, [st](std::ostream& out, std::ostream& err, bool err_is_terminal) {
+            return run_report(*st, out, err, err_is_terminal);
+          }};
 }
 
 }  // namespace qalt2morv::cli
