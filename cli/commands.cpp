@@ -16,10 +16,11 @@ Command add_explain_command(CLI::App& app);
 Command add_check_command(CLI::App& app);
 Command add_lines_command(CLI::App& app);
 Command add_records_command(CLI::App& app);
+Command add_report_command(CLI::App& app);
 
 std::vector<Command> add_commands(CLI::App& app) {
   return {add_explain_command(app), add_check_command(app), add_lines_command(app),
-          add_records_command(app)};
+          add_records_command(app), add_report_command(app)};
 }
 
 std::string line_and_field(int line) {
