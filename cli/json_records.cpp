@@ -1,32 +1,12 @@
 // Keyword files as JSON documents, one record per object.
 #include "json_records.hpp"
 
-#include <cstdint>
 #include <cstdlib>
 
 #include "qalt2morv/keyword_reader.hpp"
 
 namespace qalt2morv::cli {
 namespace {
-
-// Code page 1252 at 0x80 to 0x9F; the five holes of the code page stay as their C1 code points.
-constexpr std::uint16_t kHigh[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void append_utf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 
 // A number as written: an integer when it has no point, else the double of its digits.
 nlohmann::ordered_json number(const std::string& digits) {
@@ -55,15 +35,7 @@ bool is_number(const std::string& s) {
 
 }  // namespace
 
-std::string cp1252_to_utf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  for (const char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    append_utf8(out, b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : b);
-  }
-  return out;
-}
+std::string cp1252_to_utf8(std::string_view bytes) { return keyword_text_as_utf8(bytes); }
 
 nlohmann::ordered_json records_json(std::string_view keyword_text) {
   nlohmann::ordered_json records = nlohmann::ordered_json::array();

@@ -28,4 +28,8 @@ struct Record {
 // records' texts joined in order always give back text byte for byte.
 std::vector<Record> read_keyword_text(std::string_view text);
 
+// A keyword file's text (code page 1252, as its texts are written) as UTF-8, byte for
+// character; the five bytes the code page leaves undefined keep their C1 code points.
+std::string keyword_text_as_utf8(std::string_view text);
+
 }  // namespace qalt2morv

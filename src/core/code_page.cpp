@@ -64,4 +64,40 @@ void oem_to_ansi_in_place(char* text, std::size_t length) {
 #endif
 }
 
+namespace {
+// Code page 1252 at 0x80 to 0x9F; the five undefined bytes stay as their C1 code points.
+constexpr std::uint16_t kAnsiHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+}  // namespace
+
+std::uint32_t ansi_code_point(unsigned char ansi) {
+  return ansi >= 0x80 && ansi < 0xA0 ? kAnsiHigh[ansi - 0x80] : ansi;
+}
+
+bool undefined_in_ansi(unsigned char ansi) {
+  return ansi == 0x81 || ansi == 0x8D || ansi == 0x8F || ansi == 0x90 || ansi == 0x9D;
+}
+
+void append_utf8(std::string& out, std::uint32_t code_point) {
+  if (code_point < 0x80) {
+    out += static_cast<char>(code_point);
+  } else if (code_point < 0x800) {
+    out += static_cast<char>(0xC0 | (code_point >> 6));
+    out += static_cast<char>(0x80 | (code_point & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code_point >> 12));
+    out += static_cast<char>(0x80 | ((code_point >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code_point & 0x3F));
+  }
+}
+
+std::string ansi_to_utf8(std::string_view ansi) {
+  std::string out;
+  out.reserve(ansi.size());
+  for (const char c : ansi) append_utf8(out, ansi_code_point(static_cast<unsigned char>(c)));
+  return out;
+}
+
 }  // namespace qalt2morv

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <unordered_map>
 
+#include "core/code_page.hpp"
 #include "entry/record_spans.hpp"
 
 namespace qalt2morv {
@@ -131,5 +132,7 @@ std::vector<Record> read_keyword_text(std::string_view text) {
   }
   return records;
 }
+
+std::string keyword_text_as_utf8(std::string_view text) { return ansi_to_utf8(text); }
 
 }  // namespace qalt2morv

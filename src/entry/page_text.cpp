@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/code_page.hpp"
 #include "qalt2morv/report.hpp"
 
 namespace qalt2morv {
@@ -14,30 +15,12 @@ namespace {
 
 constexpr std::uint32_t kReplacement = 0xFFFD;
 
-// Code page 1252 at 0x80 to 0x9F; its five holes (0 here) are controls in any reading.
-constexpr std::uint16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
+// Controls that HTML does not allow in text, and the bytes code page 1252 leaves undefined,
+// become U+FFFD.
 std::uint32_t code_point(unsigned char b) {
   if (b == '\t' || b == '\n' || b == '\r') return b;
-  if (b < 0x20 || b == 0x7F) return kReplacement;
-  if (b >= 0x80 && b < 0xA0) return kHigh[b - 0x80] != 0 ? kHigh[b - 0x80] : kReplacement;
-  return b;
-}
-
-void append_utf8(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
+  if (b < 0x20 || b == 0x7F || undefined_in_ansi(b)) return kReplacement;
+  return ansi_code_point(b);
 }
 
 }  // namespace

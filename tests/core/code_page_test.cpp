@@ -69,5 +69,31 @@ TEST(CodePage, PlatformConversionAgreesWithTheTableForAll256Bytes) {
 }
 #endif
 
+// Keyword texts are code page 1252; as UTF-8 each byte is one character, the five bytes the
+// code page leaves undefined included (as their C1 code points), so nothing is lost.
+TEST(CodePage, AnsiTextAsUtf8) {
+  struct Case {
+    const char* name;
+    std::string ansi;
+    std::string utf8;
+  };
+  const Case cases[] = {
+      {"ascii", "CRUDE OIL  ", "CRUDE OIL  "},
+      {"euro sign", "\x80", "\xE2\x82\xAC"},
+      {"undefined 0x81 as U+0081", "\x81", "\xC2\x81"},
+      {"e acute", "\xE9", "\xC3\xA9"},
+      {"y diaeresis at 0x9F", "\x9F", "\xC5\xB8"},
+      {"no-break space", "\xA0", "\xC2\xA0"},
+      {"control bytes kept", std::string("a\x1A\0b", 4), std::string("a\x1A\0b", 4)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ansi_to_utf8(c.ansi), c.utf8) << c.name;
+  for (int b = 0; b < 256; ++b) {
+    const auto byte = static_cast<unsigned char>(b);
+    EXPECT_EQ(undefined_in_ansi(byte),
+              ansi_code_point(byte) >= 0x80 && ansi_code_point(byte) < 0xA0)
+        << "byte " << b;
+  }
+}
+
 }  // namespace
 }  // namespace qalt2morv
