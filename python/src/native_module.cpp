@@ -106,10 +106,11 @@ py::tuple convert_file(std::string deck_path, std::string output_path, bool crlf
 // threads never touch a Python object.
 class PathBatch {
  public:
-  PathBatch(std::vector<std::string> deck_paths, int jobs, bool crlf)
+  // `threads` threads of its own (none: results() converts them all).
+  PathBatch(std::vector<std::string> deck_paths, int threads, bool crlf)
       : paths_(std::move(deck_paths)), outcomes_(paths_.size()), crlf_(crlf) {
     const std::size_t workers =
-        std::min<std::size_t>(static_cast<std::size_t>(std::max(jobs, 1)), paths_.size());
+        std::min<std::size_t>(static_cast<std::size_t>(std::max(threads, 0)), paths_.size());
     try {
       for (std::size_t t = 0; t < workers; ++t) threads_.emplace_back([this] { work(); });
     } catch (const std::exception&) {
@@ -240,7 +241,7 @@ PYBIND11_MODULE(_native, m) {
   m.def("read_records", &read_records, py::arg("keyword_text"));
   m.def("convert_paths", &convert_paths, py::arg("deck_paths"), py::arg("jobs"), py::arg("crlf"));
   py::class_<PathBatch>(m, "PathBatch")
-      .def(py::init<std::vector<std::string>, int, bool>(), py::arg("deck_paths"), py::arg("jobs"),
-           py::arg("crlf"))
+      .def(py::init<std::vector<std::string>, int, bool>(), py::arg("deck_paths"),
+           py::arg("threads"), py::arg("crlf"))
       .def("results", &PathBatch::results);
 }
