@@ -49,9 +49,9 @@ ConvertResult convert_file_to_text(const std::string& deck_path, std::string& ke
 namespace {
 
 // Converts and writes the keyword file in one piece. The output path is looked at once,
-// before the conversion; an old keyword file there stays until the new one replaces it, and is
-// removed when the conversion fails. deck_path, when given, is the deck's own file, which the
-// output must not name.
+// before the conversion; an old keyword file there stays until the new one is ready to take
+// its place, and is removed when the conversion fails. deck_path, when given, is the deck's
+// own file, which the output must not name.
 ConvertResult convert_into(const DeckReader& reader, const char* deck_path,
                            const FileIdentity& deck, const char* output_path, LineEnding line_end,
                            const HostServices& services) {

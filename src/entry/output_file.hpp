@@ -24,10 +24,10 @@ class OutputPath {
   // After a failed conversion: an old keyword file at the path is removed; nothing else is.
   void remove_old() const noexcept;
 
-  // Writes text in one piece: into a temporary file of the same folder, renamed over the path
-  // when complete; a device or anything else that is not a file or a link is written
-  // directly. Returns an empty string on success, else the cause; after a failure the
-  // temporary file is gone and the path is as it was.
+  // Writes text in one piece: into a temporary file of the same folder, renamed into place
+  // when complete (an old keyword file is removed just before); a device or anything else
+  // that is not a file or a link is written directly. Returns an empty string on success,
+  // else the cause; after a failure the temporary file is gone.
   std::string write(std::string_view text) const;
 
  private:
