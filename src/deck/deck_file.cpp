@@ -53,15 +53,11 @@ class DeckSource {
       fd_ = ::open(path, O_RDONLY | O_CLOEXEC);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) throw_cannot_open(path, errno);
+    // A regular file's size says where it ends, so no read is spent on finding the end. A
+    // size of 0 is not trusted (files of /proc say 0 and still hold text).
     struct stat st {};
-    if (::fstat(fd_, &st) == 0) {
-      identity_ = {true, static_cast<unsigned long long>(st.st_dev),
-                   static_cast<unsigned long long>(st.st_ino)};
-      // A regular file's size says where it ends, so no read is spent on finding the end. A
-      // size of 0 is not trusted (files of /proc say 0 and still hold text).
-      if (S_ISREG(st.st_mode) && st.st_size > 0)
-        size_ = static_cast<unsigned long long>(st.st_size);
-    }
+    if (::fstat(fd_, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+      size_ = static_cast<unsigned long long>(st.st_size);
   }
   ~DeckSource() { ::close(fd_); }
   DeckSource(const DeckSource&) = delete;
@@ -76,13 +72,11 @@ class DeckSource {
   }
   // True once `total` bytes reach the size the file had when it was opened.
   bool read_to_known_end(unsigned long long total) const { return size_ > 0 && total >= size_; }
-  const FileIdentity& identity() const { return identity_; }
 
  private:
   const char* path_;
   int fd_ = -1;
   unsigned long long size_ = 0;  // 0: not known, read until a read gives nothing
-  FileIdentity identity_;
 };
 #else
 class DeckSource {
@@ -99,8 +93,6 @@ class DeckSource {
     return n;
   }
   bool read_to_known_end(unsigned long long) const { return false; }
-  // The C run time gives no file identity; the output path is compared by name instead.
-  FileIdentity identity() const { return {}; }
 
  private:
   const char* path_;
@@ -110,10 +102,9 @@ class DeckSource {
 
 }  // namespace
 
-void read_deck_file(const char* path, ConversionState& s, FileIdentity* identity) {
+void read_deck_file(const char* path, ConversionState& s) {
   if (path == nullptr) throw DeckUnreadable("no deck path given");
   DeckSource deck(path);
-  if (identity != nullptr) *identity = deck.identity();
   deck::LineSplitter splitter(s);
   char buffer[64 * 1024];
   unsigned long long total = 0;

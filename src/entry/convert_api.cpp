@@ -52,9 +52,8 @@ namespace {
 // before the conversion; an old keyword file there stays until the new one is ready to take
 // its place, and is removed when the conversion fails. deck_path, when given, is the deck's
 // own file, which the output must not name.
-ConvertResult convert_into(const DeckReader& reader, const char* deck_path,
-                           const FileIdentity& deck, const char* output_path, LineEnding line_end,
-                           const HostServices& services) {
+ConvertResult convert_into(const DeckReader& reader, const char* deck_path, const char* output_path,
+                           LineEnding line_end, const HostServices& services) {
   ConvertResult r;
   if (output_path == nullptr || *output_path == '\0') {
     r.status = static_cast<Status>(services.filter_failure(1502, "no keyword file path given"));
@@ -62,16 +61,15 @@ ConvertResult convert_into(const DeckReader& reader, const char* deck_path,
     return r;
   }
   const OutputPath output(output_path);
+  if (output.is_deck(deck_path)) {
+    r.status = static_cast<Status>(
+        services.filter_failure(1502, "the keyword file path names the deck itself"));
+    r.message = "the keyword file path names the deck itself";
+    return r;
+  }
   try {
     std::string text;
     r = run_conversion(reader, line_end, text, services);
-    if (output.is_deck(deck_path, deck)) {
-      r = {};
-      r.status = static_cast<Status>(
-          services.filter_failure(1502, "the keyword file path names the deck itself"));
-      r.message = "the keyword file path names the deck itself";
-      return r;
-    }
     if (!r.ok()) {
       output.remove_old();
       return r;
@@ -95,11 +93,8 @@ ConvertResult convert_into(const DeckReader& reader, const char* deck_path,
 
 ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
                                 const HostServices& services) {
-  FileIdentity deck;
-  const DeckReader reader = [deck_path, &deck](ConversionState& s) {
-    read_deck_file(deck_path, s, &deck);
-  };
-  return convert_into(reader, deck_path, deck, output_path, line_end, services);
+  const DeckReader reader = [deck_path](ConversionState& s) { read_deck_file(deck_path, s); };
+  return convert_into(reader, deck_path, output_path, line_end, services);
 }
 
 ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::string& output_path,
@@ -109,8 +104,8 @@ ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::strin
     splitter.feed(deck_bytes.data(), deck_bytes.size());
     splitter.finish();
   };
-  return convert_into(reader, nullptr, FileIdentity{}, output_path.c_str(),
-                      resolve_line_end(options.line_ending), silent_host_services());
+  return convert_into(reader, nullptr, output_path.c_str(), resolve_line_end(options.line_ending),
+                      silent_host_services());
 }
 
 ConvertResult convert_file(const std::string& deck_path, const std::string& output_path,

@@ -145,18 +145,19 @@ bool replace_file(const char* from, const char* to) {
 OutputPath::OutputPath(const char* path) noexcept : path_(path) {
   struct stat st {};
   if (::lstat(path, &st) != 0) return;  // nothing there (or nothing that can be looked at)
-  if (S_ISREG(st.st_mode)) {
-    kind_ = Kind::replaceable;
-    identity_ = {true, static_cast<unsigned long long>(st.st_dev),
-                 static_cast<unsigned long long>(st.st_ino)};
-  } else {
-    kind_ = S_ISLNK(st.st_mode) ? Kind::replaceable : Kind::other;
-  }
+  regular_ = S_ISREG(st.st_mode);
+  kind_ = regular_ || S_ISLNK(st.st_mode) ? Kind::replaceable : Kind::other;
+  device_ = static_cast<unsigned long long>(st.st_dev);
+  inode_ = static_cast<unsigned long long>(st.st_ino);
 }
 
-bool OutputPath::is_deck(const char*, const FileIdentity& deck) const noexcept {
-  return deck.known && identity_.known && deck.device == identity_.device &&
-         deck.inode == identity_.inode;
+bool OutputPath::is_deck(const char* deck_path) const noexcept {
+  // Only a regular file can be the deck. (A symbolic link to the deck is only a link:
+  // replacing it leaves the deck alone.)
+  if (!regular_ || deck_path == nullptr) return false;
+  struct stat deck {};
+  return ::stat(deck_path, &deck) == 0 && static_cast<unsigned long long>(deck.st_dev) == device_ &&
+         static_cast<unsigned long long>(deck.st_ino) == inode_;
 }
 
 void OutputPath::remove_old() const noexcept {
@@ -169,14 +170,14 @@ OutputPath::OutputPath(const char* path) noexcept : path_(path) {
     const auto type = std::filesystem::symlink_status(path, ec).type();
     if (ec || type == std::filesystem::file_type::not_found) return;
     kind_ = removable(type) ? Kind::replaceable : Kind::other;
-    identity_.known = type == std::filesystem::file_type::regular;
+    regular_ = type == std::filesystem::file_type::regular;
   } catch (...) {
     // A path the platform cannot represent: nothing there that could be removed.
   }
 }
 
-bool OutputPath::is_deck(const char* deck_path, const FileIdentity&) const noexcept {
-  if (!identity_.known || deck_path == nullptr) return false;
+bool OutputPath::is_deck(const char* deck_path) const noexcept {
+  if (!regular_ || deck_path == nullptr) return false;
   try {
     std::error_code ec;
     return std::filesystem::equivalent(deck_path, path_, ec) && !ec;

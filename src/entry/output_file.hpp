@@ -5,8 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "deck/deck_file.hpp"
-
 namespace qalt2morv {
 
 // What stands at a keyword file's path, looked at once per conversion: nothing, an old keyword
@@ -19,7 +17,7 @@ class OutputPath {
 
   // True when the path is the deck's own file, which must be neither removed nor written over.
   // (A symbolic link to the deck is only a link: replacing it leaves the deck alone.)
-  bool is_deck(const char* deck_path, const FileIdentity& deck) const noexcept;
+  bool is_deck(const char* deck_path) const noexcept;
 
   // After a failed conversion: an old keyword file at the path is removed; nothing else is.
   void remove_old() const noexcept;
@@ -34,7 +32,8 @@ class OutputPath {
   enum class Kind { missing, replaceable, other };
   const char* path_;
   Kind kind_ = Kind::missing;
-  FileIdentity identity_;  // of a regular file
+  bool regular_ = false;
+  unsigned long long device_ = 0, inode_ = 0;  // of what lstat found (POSIX)
 };
 
 // OutputPath(path).write(text).
