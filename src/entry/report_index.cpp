@@ -11,7 +11,7 @@ namespace {
 
 std::string status_cell(const ConvertResult& r) {
   if (r.ok()) return "<td class=\"status-ok\">converted</td>";
-  return "<td class=\"status-failed\">failed: " + page::escaped(r.message) + "</td>";
+  return "<td class=\"status-failed\">failed: " + page::escaped_name(r.message) + "</td>";
 }
 
 // A link as an attribute: escaped like text, and spaces or percent signs made safe for a URL.
@@ -30,18 +30,18 @@ std::string link_attribute(const std::string& link) {
       safe += c;
     }
   }
-  return page::escaped(safe);
+  return page::escaped_name(safe);
 }
 
 std::string link_cell(const std::string& link) {
   if (link.empty()) return "<td>no page</td>";
-  return "<td><a href=\"" + link_attribute(link) + "\">" + page::escaped(link) + "</a></td>";
+  return "<td><a href=\"" + link_attribute(link) + "\">" + page::escaped_name(link) + "</a></td>";
 }
 
 std::string index_row(const ReportIndexEntry& e) {
   const ReportSummary& s = e.summary;
   return "<tr class=\"deck\" data-status=\"" + std::string(s.result.ok() ? "converted" : "failed") +
-         "\"><td>" + page::escaped(s.deck_name) + "</td>" + status_cell(s.result) + "<td>" +
+         "\"><td>" + page::escaped_name(s.deck_name) + "</td>" + status_cell(s.result) + "<td>" +
          page::escaped(s.exchanger_type) + "</td><td>" + page::escaped(s.units) + "</td><td>" +
          std::to_string(s.result.notes.size()) + "</td>" + link_cell(e.page_link) + "</tr>";
 }

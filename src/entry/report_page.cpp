@@ -46,7 +46,7 @@ std::string fact(std::string_view name, const std::string& escaped_value,
 
 std::string heading(const ReportSummary& s, const std::vector<std::string>& lines) {
   const bool ok = s.result.ok();
-  std::string h = "<header><h1>" + escaped(s.deck_name) + "</h1><dl class=\"facts\">";
+  std::string h = "<header><h1>" + page::escaped_name(s.deck_name) + "</h1><dl class=\"facts\">";
   h += fact("Deck line 2", escaped(page::deck_line_text(lines, 2)));
   h += fact("Deck line 3", escaped(page::deck_line_text(lines, 3)));
   h += fact("Exchanger type", escaped(s.exchanger_type));
@@ -67,7 +67,7 @@ std::string error_section(const ConvertResult& r, const std::vector<std::string>
     e += fact("Field", escaped(deck_line_label(r.line)));
     e += fact("Text found", escaped(page::deck_line_text(lines, r.line)), "found");
   }
-  e += fact("Cause", escaped(r.message));
+  e += fact("Cause", page::escaped_name(r.message));
   return e + "</dl><p>No keyword file was written, so there is no drawing.</p></section>";
 }
 
@@ -75,9 +75,9 @@ std::string page_html(const ReportSummary& s, const std::string& body) {
   return "<!DOCTYPE html>\n<html lang=\"en\"><head><meta charset=\"utf-8\">"
          "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
          "<title>" +
-         escaped(s.deck_name) + " - deck report</title><style>" + std::string(page::kReportStyle) +
-         "</style></head><body data-status=\"" + (s.result.ok() ? "converted" : "failed") + "\">" +
-         body + "</body></html>\n";
+         page::escaped_name(s.deck_name) + " - deck report</title><style>" +
+         std::string(page::kReportStyle) + "</style></head><body data-status=\"" +
+         (s.result.ok() ? "converted" : "failed") + "\">" + body + "</body></html>\n";
 }
 
 std::string file_name_of(const std::string& path) {
@@ -124,7 +124,7 @@ ReportPage build(const Explanation& e, const std::vector<std::string>& lines,
   } else {
     body += page::notes_section(e.result.notes, lines);
     const std::string title =
-        escaped(p.summary.deck_name) + ": " +
+        page::escaped_name(p.summary.deck_name) + ": " +
         escaped(page::is_air_cooler(records) ? std::string("air-cooled exchanger")
                                              : p.summary.exchanger_type + " exchanger") +
         " with its nozzles";

@@ -337,6 +337,26 @@ TEST(ReportEscaping, DeckTextIsEscapedAndBecomesUtf8) {
   EXPECT_NE(page.html.find("<h1>a&lt;b&amp;c.deck</h1>"), std::string::npos);
 }
 
+// A deck's file name heads its page: UTF-8 (as Linux names files) stays as it is, other bytes
+// are read as code page 1252; either way the page shows the same letters.
+TEST(ReportEscaping, FileNamesInUtf8OrCodePage1252ShowTheirLetters) {
+  struct Case {
+    const char* name;
+    std::string deck_name;
+    std::string heading;
+  };
+  const Case cases[] = {
+      {"utf-8", "W\xc3\xa4rme&Co.deck", "<h1>W\xc3\xa4rme&amp;Co.deck</h1>"},
+      {"code page 1252", "W\xe4rme.deck", "<h1>W\xc3\xa4rme.deck</h1>"},
+      {"a broken sequence is not utf-8", "W\xc3(.deck", "<h1>W\xc3\x83(.deck</h1>"},
+      {"an overlong form is not utf-8", "\xc0\xaf.deck", "<h1>\xc3\x80\xc2\xaf.deck</h1>"},
+  };
+  for (const auto& c : cases) {
+    const ReportPage page = build_report_page(escape_case_deck(), c.deck_name);
+    EXPECT_NE(page.html.find(c.heading), std::string::npos) << c.name;
+  }
+}
+
 struct TextCase {
   std::string name;
   std::string cp1252;
