@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "batch_inputs.hpp"
+#include "cli/cli_run.hpp"
 #include "cli_app.hpp"
 #include "qalt2morv/convert.hpp"
 #include "support/test_files.hpp"
@@ -22,30 +23,6 @@ using testing::read_file;
 using testing::write_file;
 
 const std::string kExample = QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck";
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun run_cli(const std::vector<std::string>& args, const std::string& stdin_bytes = "") {
-  std::istringstream in(stdin_bytes);
-  std::ostringstream out, err;
-  const int code = run(args, in, out, err);
-  return {code, out.str(), err.str()};
-}
-
-// The names of the files under a folder, relative to it, sorted.
-std::vector<std::string> files_under(const fs::path& root) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file())
-      names.push_back(it->path().lexically_relative(root).generic_string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 std::string expected_keywords(const std::string& deck_path, LineEnding ending = LineEnding::lf) {
   std::string text;

@@ -10,10 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.hpp"
 #include "cli_app.hpp"
 #include "qalt2morv/convert.hpp"
 #include "qalt2morv/explain.hpp"
 #include "qalt2morv/keyword_reader.hpp"
+#include "support/test_files.hpp"
 
 namespace fs = std::filesystem;
 using nlohmann::json;
@@ -23,21 +25,7 @@ namespace {
 
 const std::string kExample = QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck";
 
-std::string read_file(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun run_cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = run(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using testing::read_file;
 
 // The example deck with deck line `line` replaced.
 std::string example_with(int line, const std::string& text) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_run.hpp"
 #include "cli_app.hpp"
 #include "support/test_files.hpp"
 
@@ -22,28 +23,6 @@ using testing::write_file;
 const fs::path kExamples = QALT2MORV_EXAMPLES_DIR;
 const std::string kExample = (kExamples / "aes_crude_preheat.deck").string();
 const std::string kMalformed = "U\n" + std::string(146, '\n') + "12a4\n";
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun run_cli(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int code = run(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
-std::vector<std::string> files_under(const fs::path& root) {
-  std::vector<std::string> names;
-  std::error_code ec;
-  for (fs::recursive_directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-    if (it->is_regular_file())
-      names.push_back(it->path().lexically_relative(root).generic_string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 std::size_t count(const std::string& text, const std::string& what) {
   std::size_t n = 0;
