@@ -10,6 +10,10 @@ const BaffleForm* find_baffle_form(const Text40& field) {
   return nullptr;
 }
 
+TemaLetters tema_letters(const Text40& word) {
+  return {word[0], word[1], word[1] == 'J' ? word[4] : word[2]};
+}
+
 const LetterCode* find_letter(char letter, std::span<const LetterCode> letters) {
   for (const LetterCode& l : letters) {
     if (l.letter == letter) return &l;

@@ -107,4 +107,14 @@ const WordCode* find_word(const FixedText<N>& field, std::span<const WordCode> w
 const BaffleForm* find_baffle_form(const Text40& field);
 const LetterCode* find_letter(char letter, std::span<const LetterCode> letters);
 
+// The letters of the exchanger type word (deck line 19) for the front head, the shell and the
+// rear head: columns 1, 2 and 3, or 1, 2 and 5 for a J shell, whose letter carries two digits
+// (AJ21S).
+struct TemaLetters {
+  char front = ' ';
+  char shell = ' ';
+  char rear = ' ';
+};
+TemaLetters tema_letters(const Text40& word);
+
 }  // namespace qalt2morv::deck

@@ -48,20 +48,15 @@ void set_from_letter(State& s, char letter, std::span<const LetterCode> letters,
 }
 
 void set_exchanger_type(State& s) {
-  const Text40& t = s.exchanger_type_word;
-  set_from_letter(s, t[0], kFrontHeadLetters, s.front_head_code,
+  const TemaLetters letters = tema_letters(s.exchanger_type_word);
+  set_from_letter(s, letters.front, kFrontHeadLetters, s.front_head_code,
                   "front head A, B, C, N or D in column 1");
-  set_from_letter(s, t[1], kShellLetters, s.shell_type_code,
+  set_from_letter(s, letters.shell, kShellLetters, s.shell_type_code,
                   "shell E, L, F, G, H, J, K or X in column 2");
-  // A J shell carries two digits after its letter (AJ21S), which push the rear head letter
-  // to column 5.
-  if (t[1] == 'J') {
-    set_from_letter(s, t[4], kRearHeadLetters, s.rear_head_code,
-                    "rear head L, M, N, P, S, T, U or W in column 5 of a J shell");
-  } else {
-    set_from_letter(s, t[2], kRearHeadLetters, s.rear_head_code,
-                    "rear head L, M, N, P, S, T, U or W in column 3");
-  }
+  set_from_letter(s, letters.rear, kRearHeadLetters, s.rear_head_code,
+                  letters.shell == 'J'
+                      ? "rear head L, M, N, P, S, T, U or W in column 5 of a J shell"
+                      : "rear head L, M, N, P, S, T, U or W in column 3");
 }
 
 // Only the first three columns count, so YESTERDAY still reads as YES while NONE is neither.

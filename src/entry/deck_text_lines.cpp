@@ -3,6 +3,11 @@
 #include "entry/deck_text_lines.hpp"
 
 #include <algorithm>
+#include <memory>
+
+#include "deck/deck_loader.hpp"
+#include "deck/deck_words.hpp"
+#include "deck/field_kinds.hpp"
 
 namespace qalt2morv::page {
 std::vector<std::string> deck_text_lines(std::string_view deck_bytes) {
@@ -25,11 +30,14 @@ std::string_view deck_line_text(const std::vector<std::string>& lines, int line)
   return lines[static_cast<std::size_t>(line) - 1];
 }
 
-std::string exchanger_letters(std::string_view line_19) {
-  const auto column = [&](std::size_t c) { return c <= line_19.size() ? line_19[c - 1] : ' '; };
-  const char rear = column(2) == 'J' ? column(5) : column(3);
+std::string exchanger_letters(std::string_view deck_bytes) {
+  auto s = std::make_unique<ConversionState>();
+  deck::load_deck(*s, deck_bytes);
+  Text40 word;
+  deck::decode_text(*s, 19, word);
+  const deck::TemaLetters t = deck::tema_letters(word);
   std::string letters;
-  for (const char c : {column(1), column(2), rear}) {
+  for (const char c : {t.front, t.shell, t.rear}) {
     if (c != ' ') letters += c;
   }
   return letters;

@@ -110,12 +110,13 @@ std::string deck_head(const std::string& path) {
   return head;
 }
 
-ReportPage build(const Explanation& e, const std::vector<std::string>& lines,
-                 std::string_view deck_name) {
+// deck_bytes: the deck, or as much of it as the loader reads and the page quotes.
+ReportPage build(const Explanation& e, std::string_view deck_bytes, std::string_view deck_name) {
+  const std::vector<std::string> lines = page::deck_text_lines(deck_bytes);
   ReportPage p;
   p.summary.deck_name = std::string(deck_name);
   p.summary.result = e.result;
-  p.summary.exchanger_type = page::exchanger_letters(page::deck_line_text(lines, 19));
+  p.summary.exchanger_type = page::exchanger_letters(deck_bytes);
   const std::vector<Record> records = read_keyword_text(e.keyword_text);
   p.summary.units = units_of(records);
   std::string body = heading(p.summary, lines);
@@ -139,15 +140,14 @@ ReportPage build(const Explanation& e, const std::vector<std::string>& lines,
 }  // namespace
 
 ReportPage build_report_page(std::string_view deck_bytes, std::string_view deck_name) {
-  return build(explain_text(deck_bytes), page::deck_text_lines(deck_bytes), deck_name);
+  return build(explain_text(deck_bytes), deck_bytes, deck_name);
 }
 
 ReportPage build_report_page_from_file(const std::string& deck_path) {
   const Explanation e = explain_file(deck_path);
-  std::vector<std::string> lines;
-  if (e.result.status != Status::deck_unreadable)
-    lines = page::deck_text_lines(deck_head(deck_path));
-  return build(e, lines, file_name_of(deck_path));
+  const std::string head =
+      e.result.status != Status::deck_unreadable ? deck_head(deck_path) : std::string();
+  return build(e, head, file_name_of(deck_path));
 }
 
 }  // namespace qalt2morv

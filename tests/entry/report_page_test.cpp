@@ -232,6 +232,17 @@ TEST(ReportHeading, NamesTheDeckItsTypeUnitsAndStatus) {
   EXPECT_EQ(build_report_page(example("bku_kettle_reboiler.deck"), "k").summary.units, "SI");
 }
 
+// Two leading blanks on deck line 1 shift every line two columns left, so "  AKW" on deck
+// line 19 is an AKW exchanger, as the conversion reads it.
+TEST(ReportHeading, TypeIsReadAfterTheLeadingBlankShift) {
+  std::string deck = "  U\n";
+  for (int line = 2; line < 19; ++line) deck += "\n";
+  deck += "  AKW\n";
+  const ReportPage page = build_report_page(deck, "shifted.deck");
+  EXPECT_EQ(page.summary.exchanger_type, "AKW");
+  EXPECT_NE(page.html.find("K: kettle"), std::string::npos);
+}
+
 TEST(ReportDrawing, HasATitleAndADescriptionForScreenReaders) {
   const ReportPage page = build_report_page(example("aes_crude_preheat.deck"), "E-101.deck");
   EXPECT_NE(page.html.find("<title id=\"drawing-title\">E-101.deck: AES exchanger"),
