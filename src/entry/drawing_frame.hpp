@@ -40,6 +40,13 @@ struct Frame {
   double lowest() const;             // the largest y of the outline and furniture
 };
 
+// How much of the axis the radial nozzles on each head need side by side, in drawing units;
+// a head shorter than that is drawn longer.
+struct HeadRoom {
+  double front = 0;
+  double rear = 0;
+};
+
 // The x of a location code: 1 and 9 at the outer faces, 2 and 8 on the head cylinders,
 // 2.5 to 7.5 in proportion along the shell. Between those points it takes the nearest.
 double x_of_location(const Frame& frame, double location);

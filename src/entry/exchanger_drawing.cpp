@@ -115,7 +115,8 @@ std::string exchanger_svg(const std::vector<Record>& records, std::string_view t
   } else {
     const TemaCodes codes{code_of(records, "HdFrType"), code_of(records, "ShlType"),
                           code_of(records, "HdReType")};
-    frame = draw_shell_and_tube(codes, svg);
+    frame = draw_shell_and_tube(
+        codes, head_room(tables, shell_diameter_of(records), kDrawnShellDiameter), svg);
     caption =
         "Front head " + front_head_caption(codes.front) + " | shell " + shell_caption(codes.shell);
     caption_2 = "Rear head " + rear_head_caption(codes.rear) + " | axis from front to rear";

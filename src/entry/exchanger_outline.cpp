@@ -2,6 +2,8 @@
 // and for K a small cylinder over the tubesheet widening by an eccentric cone to the kettle.
 #include "entry/exchanger_outline.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 
 #include "core/host_codes.hpp"
@@ -10,10 +12,10 @@
 namespace qalt2morv::page {
 namespace {
 
-constexpr double kRadius = 60.0;         // the shell's radius
-constexpr double kKettleRadius = 102.0;  // the kettle's enlarged shell
-constexpr double kShellStart = 240.0;    // the front tubesheet
-constexpr double kShellEnd = 760.0;      // the shell's rear flange
+constexpr double kRadius = kDrawnShellDiameter / 2;  // the shell's radius
+constexpr double kKettleRadius = 102.0;              // the kettle's enlarged shell
+constexpr double kShellStart = 240.0;                // the front tubesheet
+constexpr double kShellEnd = 760.0;                  // the shell's rear flange
 
 struct PartName {
   float code;
@@ -99,9 +101,22 @@ void draw_bundle(const DrawnHead& rear, SvgBuilder& svg) {
   svg.path(tubes.str(), "tubes");
 }
 
+// A head drawn as long as its nozzles need: its length at its own proportions is measured
+// with a drawing that is thrown away, then it is drawn stretched to at least room.
+template <typename DrawHead>
+DrawnHead draw_head_with_room(DrawHead draw, HeadPlace place, double room, SvgBuilder& svg,
+                              Frame& f) {
+  SvgBuilder scratch_svg;
+  Frame scratch_frame;
+  const double length = std::abs(draw(place, scratch_svg, scratch_frame).axial_x - place.joint_x);
+  constexpr double kLongestStretch = 4.0;
+  if (length > 0) place.stretch = std::clamp(room / length, 1.0, kLongestStretch);
+  return draw(place, svg, f);
+}
+
 }  // namespace
 
-Frame draw_shell_and_tube(const TemaCodes& codes, SvgBuilder& svg) {
+Frame draw_shell_and_tube(const TemaCodes& codes, const HeadRoom& room, SvgBuilder& svg) {
   Frame f;
   f.shell_start_x = kShellStart;
   f.shell_end_x = kShellEnd;
@@ -115,11 +130,18 @@ Frame draw_shell_and_tube(const TemaCodes& codes, SvgBuilder& svg) {
   }
   draw_baffles(codes.shell, svg);
 
-  const DrawnHead front = draw_front_head(codes.front, {kShellStart, -1, 0, kRadius}, svg, f);
+  const DrawnHead front = draw_head_with_room(
+      [&](const HeadPlace& place, SvgBuilder& out, Frame& frame) {
+        return draw_front_head(codes.front, place, out, frame);
+      },
+      {kShellStart, -1, 0, kRadius}, room.front, svg, f);
   const double rear_radius = kettle ? kKettleRadius : kRadius;
   const double rear_centre = kettle ? kRadius - kKettleRadius : 0.0;
-  const DrawnHead rear =
-      draw_rear_head(codes.rear, {kShellEnd, 1, rear_centre, rear_radius}, svg, f);
+  const DrawnHead rear = draw_head_with_room(
+      [&](const HeadPlace& place, SvgBuilder& out, Frame& frame) {
+        return draw_rear_head(codes.rear, place, out, frame);
+      },
+      {kShellEnd, 1, rear_centre, rear_radius}, room.rear, svg, f);
   draw_bundle(rear, svg);
   svg.rect(kShellStart - 3, -kRadius - 4, 6, 2 * kRadius + 8, "tubesheet");
   if (!rear.u_bends && rear.bundle_end_x == kShellEnd)

@@ -16,8 +16,12 @@ struct TemaCodes {
   float rear = 0;
 };
 
-// Draws the outline into svg and returns where its parts are.
-Frame draw_shell_and_tube(const TemaCodes& codes, SvgBuilder& svg);
+// The shell's diameter in the drawing, against which nozzle widths are scaled.
+inline constexpr double kDrawnShellDiameter = 120.0;
+
+// Draws the outline into svg and returns where its parts are. A head is drawn longer than its
+// own proportions when the radial nozzles on it need more room (room, in drawing units).
+Frame draw_shell_and_tube(const TemaCodes& codes, const HeadRoom& room, SvgBuilder& svg);
 
 // "A: channel with a flat cover" for the legend; "?" when the code is none of the letters.
 std::string front_head_caption(float code);

@@ -18,7 +18,7 @@ class HeadPen {
   HeadPen(const HeadPlace& place, SvgBuilder& svg, Frame& frame)
       : p_(place), svg_(svg), frame_(frame) {}
 
-  double x(double d) const { return p_.joint_x + p_.outward * d; }
+  double x(double d) const { return p_.joint_x + p_.outward * d * p_.stretch; }
   double radius() const { return p_.radius; }
 
   // A block from d0 to d1, half-height h, that nozzles may stand on.
@@ -42,7 +42,7 @@ class HeadPen {
     const int sweep = p_.outward > 0 ? 1 : 0;
     svg_.path(PathData()
                   .move(x(d), p_.centre_y - h)
-                  .arc(depth, h, sweep, x(d), p_.centre_y + h)
+                  .arc(depth * p_.stretch, h, sweep, x(d), p_.centre_y + h)
                   .close()
                   .str(),
               css_class);

@@ -12,6 +12,7 @@ struct HeadPlace {
   double outward = 1;   // -1: the head runs to the left (front), +1: to the right (rear)
   double centre_y = 0;  // the head's axis
   double radius = 0;    // the shell's radius at the joint
+  double stretch = 1;   // how much longer than its own proportions the head is drawn
 };
 
 struct DrawnHead {

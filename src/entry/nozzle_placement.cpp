@@ -13,19 +13,10 @@
 namespace qalt2morv::page {
 namespace {
 
-// How far nozzles crowding a head may spill over onto the shell.
-constexpr double kHeadOverhang = 50.0;
-
-Facing facing_of(const TableNozzle& n, const Frame& frame) {
-  const double angle = number_or(n.angle, 0.0);  // a blank entry is 0: on top
-  if (angle == code(angle::kAxial)) {
-    const double x = x_of_location(frame, number_or(n.location, 0.0));
-    return x < (frame.shell_start_x + frame.shell_end_x) / 2 ? Facing::axial_front
-                                                             : Facing::axial_rear;
-  }
+// The quarter turn a radial nozzle points to: 0 top, 90 near side, 180 bottom, 270 far side.
+Facing radial_facing(double angle) {
   const double turn = code(angle::kFullTurn);
   const double turned = std::fmod(std::fmod(angle, turn) + turn, turn);
-  // The nearest quarter turn: 0 top, 1 near side, 2 bottom, 3 far side.
   switch (static_cast<int>(std::lround(turned / code(angle::kQuarter))) % 4) {
     case 1:
       return Facing::near_side;
@@ -38,6 +29,19 @@ Facing facing_of(const TableNozzle& n, const Frame& frame) {
   }
 }
 
+bool axial(const TableNozzle& n) {
+  return number_or(n.angle, 0.0) == code(angle::kAxial);  // a blank entry is 0: on top
+}
+
+Facing facing_of(const TableNozzle& n, const Frame& frame) {
+  if (axial(n)) {
+    const double x = x_of_location(frame, number_or(n.location, 0.0));
+    return x < (frame.shell_start_x + frame.shell_end_x) / 2 ? Facing::axial_front
+                                                             : Facing::axial_rear;
+  }
+  return radial_facing(number_or(n.angle, 0.0));
+}
+
 std::string function_word(const std::string& function) {
   const double f = number_or(function, 0.0);
   if (f == code(nozzle_function::kInlet)) return "in";
@@ -46,23 +50,23 @@ std::string function_word(const std::string& function) {
   return "?";
 }
 
-double nozzle_width(const TableNozzle& n, double shell_diameter, const Frame& frame) {
+double nozzle_width(const TableNozzle& n, double shell_diameter, double drawn_shell_diameter) {
   const double nominal = number_or(n.diameter, 0.0);
   if (shell_diameter <= 0 || nominal <= 0) return 14.0;
-  return std::clamp(nominal / shell_diameter * frame.shell_diameter, 9.0,
-                    frame.shell_diameter * 0.4);
+  return std::clamp(nominal / shell_diameter * drawn_shell_diameter, 9.0,
+                    drawn_shell_diameter * 0.4);
 }
 
 // How far along the axis a nozzle may be moved aside: one on the shell stays on the shell,
-// one on a head stays on its head or close to it.
+// one on a head stays on its head (which is drawn long enough for its nozzles).
 void bounds_of(const PlacedNozzle& p, const Frame& frame, double& left, double& right) {
   const double location = number_or(p.nozzle->location, 0.0);
   left = frame.left;
   right = frame.right;
   if (location < code(location::kShellStart)) {
-    right = frame.shell_start_x + kHeadOverhang;
+    right = frame.shell_start_x;
   } else if (location > code(location::kShellEnd)) {
-    left = frame.shell_end_x - kHeadOverhang;
+    left = frame.shell_end_x;
   } else {
     left = frame.shell_start_x;
     right = frame.shell_end_x;
@@ -105,8 +109,9 @@ void push_apart(std::vector<PlacedNozzle*>& row, const Frame& frame, bool own_bo
   }
 }
 
-// Keeps nozzles that share a row of labels from standing on one another; when a head is too
-// crowded for its nozzles to stay on it, they spread onto the shell.
+// Keeps nozzles that share a row of labels from standing on one another. A head is drawn long
+// enough for its nozzles (head_room); only past the longest head drawn do they spread beyond
+// it.
 void keep_apart(std::vector<PlacedNozzle*>& row, const Frame& frame) {
   std::sort(row.begin(), row.end(), [](const PlacedNozzle* a, const PlacedNozzle* b) {
     return a->x != b->x ? a->x < b->x : a->nozzle->slot < b->nozzle->slot;
@@ -174,6 +179,30 @@ std::vector<PlacedBelt> place_belts(const NozzleTables& tables, double shell_dia
   return belts;
 }
 
+HeadRoom head_room(const NozzleTables& tables, double shell_diameter, double drawn_shell_diameter) {
+  // Widths and gaps of each head's two rows: [head][row], head 0 front, 1 rear; row 0 up or
+  // far side, 1 down or near side.
+  double rows[2][2] = {{0, 0}, {0, 0}};
+  int counts[2][2] = {{0, 0}, {0, 0}};
+  for (const TableNozzle& n : tables.nozzles) {
+    const double location = number_or(n.location, 0.0);
+    if (axial(n) ||
+        (location >= code(location::kShellStart) && location <= code(location::kShellEnd)))
+      continue;
+    const int head = location < code(location::kShellStart) ? 0 : 1;
+    const Facing facing = radial_facing(number_or(n.angle, 0.0));
+    const int row = facing == Facing::top || facing == Facing::far_side ? 0 : 1;
+    rows[head][row] += nozzle_width(n, shell_diameter, drawn_shell_diameter) +
+                       (counts[head][row] > 0 ? kNozzleGap : 0.0);
+    ++counts[head][row];
+  }
+  const auto room = [&](int head) {
+    const double fuller = std::max(rows[head][0], rows[head][1]);
+    return fuller > 0 ? fuller + 2 * kEndClearance : 0.0;
+  };
+  return {room(0), room(1)};
+}
+
 std::vector<PlacedNozzle> place_nozzles(const NozzleTables& tables, double shell_diameter,
                                         const Frame& frame, const std::vector<PlacedBelt>& belts) {
   std::vector<PlacedNozzle> placed;
@@ -182,7 +211,7 @@ std::vector<PlacedNozzle> place_nozzles(const NozzleTables& tables, double shell
     p.nozzle = &n;
     p.facing = facing_of(n, frame);
     p.x = x_of_location(frame, number_or(n.location, 0.0));
-    p.width = nozzle_width(n, shell_diameter, frame);
+    p.width = nozzle_width(n, shell_diameter, frame.shell_diameter);
     p.label = std::string(1, n.slot) + " " + function_word(n.function);
     if (!n.diameter.empty()) p.label += " " + short_number(n.diameter);
     placed.push_back(std::move(p));

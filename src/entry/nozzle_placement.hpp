@@ -32,6 +32,12 @@ struct PlacedBelt {
 std::vector<PlacedBelt> place_belts(const NozzleTables& tables, double shell_diameter,
                                     const Frame& frame);
 
+// The room the radial nozzles of each head need along the axis: the fuller of its two rows
+// (those pointing up or seen from the far side, those pointing down or seen from the near
+// side), their widths, the gaps between them and the clearance at the ends added up.
+// drawn_shell_diameter: the shell's diameter in the drawing.
+HeadRoom head_room(const NozzleTables& tables, double shell_diameter, double drawn_shell_diameter);
+
 std::vector<PlacedNozzle> place_nozzles(const NozzleTables& tables, double shell_diameter,
                                         const Frame& frame, const std::vector<PlacedBelt>& belts);
 

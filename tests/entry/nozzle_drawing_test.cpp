@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 Frame a_frame() {
   SvgBuilder svg;
-  return draw_shell_and_tube({front_head::kA, shell_type::kE, rear_head::kS}, svg);
+  return draw_shell_and_tube({front_head::kA, shell_type::kE, rear_head::kS}, HeadRoom{}, svg);
 }
 
 TEST(LocationAlongTheAxis, EachCodeHasItsPlaceInOrder) {
@@ -164,6 +164,49 @@ TEST(NozzlePlacement, CrowdedNozzlesStandApartInSlotOrder) {
     EXPECT_GE(n.x - n.width / 2, f.left);
     EXPECT_LE(n.x + n.width / 2, f.right);
   }
+}
+
+// A head carrying more radial nozzles than its own proportions hold is drawn longer, so that
+// they stand on the head and none is pushed over the tubesheet onto the shell.
+TEST(NozzlePlacement, ACrowdedHeadIsDrawnLongEnoughToHoldItsNozzles) {
+  struct Case {
+    const char* name;
+    const char* location;
+    float front, shell, rear;
+  };
+  const Case cases[] = {
+      {"channel, front", "2.000000", front_head::kA, shell_type::kE, rear_head::kS},
+      {"bonnet, front, kettle", "2.000000", front_head::kB, shell_type::kK, rear_head::kU},
+      {"floating head, rear", "8.000000", front_head::kA, shell_type::kE, rear_head::kT},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::vector<std::string>> slots(3, {kIn, c.location, ""});
+    slots.push_back({kOut, c.location, "180.000000"});
+    NozzleTables t = table(slots);
+    for (TableNozzle& n : t.nozzles) n.diameter = "24.000000";  // half the shell's 48
+    SvgBuilder svg;
+    const Frame plain = draw_shell_and_tube({c.front, c.shell, c.rear}, HeadRoom{}, svg);
+    const HeadRoom room = head_room(t, 48.0, kDrawnShellDiameter);
+    const Frame f = draw_shell_and_tube({c.front, c.shell, c.rear}, room, svg);
+    const bool front = std::string(c.location) == "2.000000";
+    EXPECT_GT(front ? plain.front_axial_x - f.front_axial_x : f.rear_axial_x - plain.rear_axial_x,
+              0.0)
+        << c.name << ": the head is longer";
+    for (const PlacedNozzle& n : place_nozzles(t, 48.0, f, {})) {
+      if (front) {
+        EXPECT_LE(n.x + n.width / 2, f.shell_start_x) << c.name << " " << n.label;
+        EXPECT_GE(n.x - n.width / 2, f.front_axial_x) << c.name << " " << n.label;
+      } else {
+        EXPECT_GE(n.x - n.width / 2, f.shell_end_x) << c.name << " " << n.label;
+        EXPECT_LE(n.x + n.width / 2, f.rear_axial_x) << c.name << " " << n.label;
+      }
+    }
+  }
+  // Nozzles along the shell or axial ones ask no room of a head.
+  const HeadRoom none = head_room(table({{kIn, "5.000000", ""}, {kOut, "1.000000", "360.000000"}}),
+                                  48.0, kDrawnShellDiameter);
+  EXPECT_EQ(none.front, 0.0);
+  EXPECT_EQ(none.rear, 0.0);
 }
 
 TEST(NozzlePlacement, NozzlesStandOnTheirBelt) {
