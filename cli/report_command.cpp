@@ -4,7 +4,6 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <map>
@@ -42,29 +41,10 @@ struct PageJob {
   ReportPage report;
 };
 
-// Writes text to path whole: into a temporary file beside it, renamed into place.
+// Writes text to path whole (the library's rule for every file it writes).
 bool write_whole(const fs::path& path, const std::string& text, std::string& cause) {
-  fs::path temporary = path;
-  temporary.replace_filename(std::string(kTemporaryFilePrefix) + path.filename().string());
-  {
-    std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    if (!file) {
-      std::error_code ec;
-      fs::remove(temporary, ec);
-      cause = "cannot write the page";
-      return false;
-    }
-  }
-  std::error_code ec;
-  fs::rename(temporary, path, ec);
-  if (ec) {
-    fs::remove(temporary, ec);
-    cause = "cannot write the page: " + ec.message();
-    return false;
-  }
-  return true;
+  cause = write_report_file(path.string(), text);
+  return cause.empty();
 }
 
 std::string failure_line(const std::string& deck, const ConvertResult& r) {

@@ -44,6 +44,12 @@ struct ReportIndexEntry {
 // number of notes, link), and how many decks failed.
 std::string build_report_index(const std::vector<ReportIndexEntry>& entries);
 
+// Writes a page (or the index) to path in one piece, as keyword files are written: under a
+// temporary name beside it, renamed into place when complete, so the path never holds a
+// partial page; a device such as /dev/null is written directly. Returns an empty string on
+// success, else the cause.
+std::string write_report_file(const std::string& path, std::string_view html);
+
 // Escapes text for HTML after taking its bytes as code page 1252 (the code page of deck
 // and keyword texts): the result is valid UTF-8 with &, <, >, " and ' escaped, and control
 // characters other than tab and line ends shown as U+FFFD.

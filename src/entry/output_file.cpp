@@ -38,6 +38,11 @@ bool removable(std::filesystem::file_type type) {
 
 std::string system_cause(int err) { return system_message(err); }
 
+// "cannot write keyword file: No space left on device"
+std::string failed(const char* action, std::string_view what, int err) {
+  return "cannot " + std::string(action) + " " + std::string(what) + ": " + system_cause(err);
+}
+
 #if defined(_WIN32)
 int open_exclusive(const char* path) {
   return ::_open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
@@ -57,13 +62,13 @@ unsigned long process_id() { return static_cast<unsigned long>(::getpid()); }
 #endif
 
 // Writes all of text to an open descriptor; returns the cause of a failure, or "".
-std::string write_all(int fd, std::string_view text) {
+std::string write_all(int fd, std::string_view text, std::string_view what) {
   const char* p = text.data();
   std::size_t left = text.size();
   while (left > 0) {
     const auto n = write_some(fd, p, left);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return "cannot write keyword file: " + system_cause(n < 0 ? errno : EIO);
+    if (n <= 0) return failed("write", what, n < 0 ? errno : EIO);
     p += n;
     left -= static_cast<std::size_t>(n);
   }
@@ -107,26 +112,24 @@ int open_temporary(const std::filesystem::path& folder, std::string& temp_path) 
 }
 
 // Writes straight to path: a device, a pipe, or whatever is not a regular file.
-std::string write_directly(const char* path, std::string_view text) {
+std::string write_directly(const char* path, std::string_view text, std::string_view what) {
 #if defined(_WIN32)
   std::FILE* f = std::fopen(path, "wb");
-  if (f == nullptr) return "cannot create keyword file: " + system_cause(errno);
+  if (f == nullptr) return failed("create", what, errno);
   std::string cause;
   if (!text.empty() && std::fwrite(text.data(), 1, text.size(), f) != text.size()) {
-    cause = "cannot write keyword file: " + system_cause(errno);
+    cause = failed("write", what, errno);
   }
-  if (std::fclose(f) != 0 && cause.empty())
-    cause = "cannot close keyword file: " + system_cause(errno);
+  if (std::fclose(f) != 0 && cause.empty()) cause = failed("close", what, errno);
   return cause;
 #else
   int fd;
   do {
     fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   } while (fd < 0 && errno == EINTR);
-  if (fd < 0) return "cannot create keyword file: " + system_cause(errno);
-  std::string cause = write_all(fd, text);
-  if (::close(fd) != 0 && cause.empty() && errno != EINTR)
-    cause = "cannot close keyword file: " + system_cause(errno);
+  if (fd < 0) return failed("create", what, errno);
+  std::string cause = write_all(fd, text, what);
+  if (::close(fd) != 0 && cause.empty() && errno != EINTR) cause = failed("close", what, errno);
   return cause;
 #endif
 }
@@ -196,18 +199,16 @@ void OutputPath::remove_old() const noexcept {
 }
 #endif
 
-std::string OutputPath::write(std::string_view text) const {
-  if (kind_ == Kind::other) return write_directly(path_, text);
+std::string OutputPath::write(std::string_view text, std::string_view what) const {
+  if (kind_ == Kind::other) return write_directly(path_, text, what);
 
   std::filesystem::path folder = std::filesystem::path(path_).parent_path();
   if (folder.empty()) folder = ".";
   std::string temp_path;
   const int fd = open_temporary(folder, temp_path);
-  if (fd < 0) return "cannot create keyword file: " + system_cause(errno);
-  std::string cause = write_all(fd, text);
-  if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) {
-    cause = "cannot close keyword file: " + system_cause(errno);
-  }
+  if (fd < 0) return failed("create", what, errno);
+  std::string cause = write_all(fd, text, what);
+  if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) cause = failed("close", what, errno);
   // The old keyword file goes first: a rename over an existing file makes ext4 write the new
   // file's data out at once (its guard for programs that skip fsync), which costs a fifth of
   // a millisecond per keyword file. A kill between the two leaves no keyword file, never a
@@ -215,9 +216,10 @@ std::string OutputPath::write(std::string_view text) const {
   if (cause.empty()) remove_old();
   if (cause.empty() && !replace_file(temp_path.c_str(), path_)) {
 #if defined(_WIN32)
-    cause = "cannot rename the keyword file into place: error " + std::to_string(::GetLastError());
+    cause = "cannot rename the " + std::string(what) + " into place: error " +
+            std::to_string(::GetLastError());
 #else
-    cause = "cannot rename the keyword file into place: " + system_cause(errno);
+    cause = "cannot rename the " + std::string(what) + " into place: " + system_cause(errno);
 #endif
   }
   if (!cause.empty()) std::remove(temp_path.c_str());
@@ -226,6 +228,10 @@ std::string OutputPath::write(std::string_view text) const {
 
 std::string write_keyword_file(const char* path, std::string_view text) {
   return OutputPath(path).write(text);
+}
+
+std::string write_file_whole(const char* path, std::string_view text, std::string_view what) {
+  return OutputPath(path).write(text, what);
 }
 
 }  // namespace qalt2morv

@@ -26,7 +26,8 @@ class OutputPath {
   // when complete (an old keyword file is removed just before); a device or anything else
   // that is not a file or a link is written directly. Returns an empty string on success,
   // else the cause; after a failure the temporary file is gone.
-  std::string write(std::string_view text) const;
+  // what names the file in a failure's cause.
+  std::string write(std::string_view text, std::string_view what = "keyword file") const;
 
  private:
   enum class Kind { missing, replaceable, other };
@@ -38,5 +39,9 @@ class OutputPath {
 
 // OutputPath(path).write(text).
 std::string write_keyword_file(const char* path, std::string_view text);
+
+// Any other file written in one piece under the same rules (a report page, its index); what
+// names it in a failure's cause.
+std::string write_file_whole(const char* path, std::string_view text, std::string_view what);
 
 }  // namespace qalt2morv

@@ -9,6 +9,7 @@
 #include "entry/deck_text_lines.hpp"
 #include "entry/exchanger_drawing.hpp"
 #include "entry/nozzle_table.hpp"
+#include "entry/output_file.hpp"
 #include "entry/page_text.hpp"
 #include "entry/report_sections.hpp"
 #include "entry/report_style.hpp"
@@ -141,6 +142,10 @@ ReportPage build(const Explanation& e, std::string_view deck_bytes, std::string_
 
 ReportPage build_report_page(std::string_view deck_bytes, std::string_view deck_name) {
   return build(explain_text(deck_bytes), deck_bytes, deck_name);
+}
+
+std::string write_report_file(const std::string& path, std::string_view html) {
+  return write_file_whole(path.c_str(), html, "page");
 }
 
 ReportPage build_report_page_from_file(const std::string& deck_path) {

@@ -48,6 +48,14 @@ TEST_F(Report, OneDeckToStandardOutputOrAFile) {
   EXPECT_EQ(to_file.out, "");
   EXPECT_EQ(read_file(page), to_stdout.out);
   EXPECT_EQ(files_under(dir_), std::vector<std::string>{"E-101.html"});  // no temporary left
+
+#if !defined(_WIN32)
+  // A device is written to, never replaced by a page.
+  if (fs::exists("/dev/null")) {
+    EXPECT_EQ(run_cli({"report", kExample, "-o", "/dev/null"}).code, kExitOk);
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  }
+#endif
 }
 
 TEST_F(Report, Failures) {
@@ -81,7 +89,7 @@ TEST_F(Report, Failures) {
        false},
       {{"report", kExample, "-o", (dir_ / "no" / "such" / "folder.html").string()},
        kExitConversionFailed,
-       "cannot write the page",
+       "folder.html: cannot create page: ",  // and the system's cause
        false},
   };
   for (const Case& c : cases) {
