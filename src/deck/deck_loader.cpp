@@ -40,25 +40,6 @@ void LineSplitter::end_line() {
   if (s_.line_count == kDeckMaxLines) full_ = true;
 }
 
-// The common case: a line that begins and ends in this piece. Most deck lines are empty and
-// store nothing; a line of text is copied and blank-padded at once.
-const char* LineSplitter::store_whole_line(const char* begin, const char* lf) {
-  const char* text_end = lf;
-  if (text_end > begin && text_end[-1] == '\r') --text_end;  // the CR of a CRLF
-  const auto k = static_cast<std::size_t>(s_.line_count);
-  if (text_end > begin) {
-    const auto length = static_cast<std::size_t>(text_end - begin);
-    const std::size_t n = length < kDeckColumns ? length : kDeckColumns;
-    char* line = s_.lines[k].data();
-    std::memcpy(line, begin, n);
-    if (n < kDeckColumns) std::memset(line + n, ' ', kDeckColumns - n);
-    s_.line_has_text[k] = true;
-  }
-  s_.line_count = static_cast<int>(k) + 1;
-  if (s_.line_count == kDeckMaxLines) full_ = true;
-  return lf + 1;
-}
-
 bool LineSplitter::feed(const char* data, std::size_t size) {
   const char* p = data;
   const char* const end = data + size;
@@ -73,14 +54,16 @@ bool LineSplitter::feed(const char* data, std::size_t size) {
       }
       append("\r", 1);
     }
+    // Most deck lines are empty: they end here and need no text copied.
+    if (*p == '\n') {
+      end_line();
+      ++p;
+      continue;
+    }
     // Deck lines are short: a plain scan for the LF beats a library call per line.
     const char* stop = p;
     while (stop < end && *stop != '\n') ++stop;
     const bool found = stop < end;
-    if (found && !in_line_) {
-      p = store_whole_line(p, stop);
-      continue;
-    }
     const char* text_end = stop;
     // A CR directly before the LF is not part of the line; one at the end of this piece
     // waits for the next byte.

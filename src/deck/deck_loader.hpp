@@ -21,7 +21,6 @@ class LineSplitter {
   void finish();
 
  private:
-  const char* store_whole_line(const char* begin, const char* lf);
   void append(const char* text, std::size_t length);
   void end_line();
 
