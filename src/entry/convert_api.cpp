@@ -1,7 +1,9 @@
 // The C++ interface: conversion in memory and from file to file.
 #include "entry/convert_api.hpp"
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "deck/deck_file.hpp"
 #include "deck/deck_loader.hpp"
@@ -48,25 +50,28 @@ ConvertResult convert_file_to_text(const std::string& deck_path, std::string& ke
 
 namespace {
 
+ConvertResult output_failure(const HostServices& services, std::string message) {
+  ConvertResult r;
+  r.status = static_cast<Status>(
+      services.filter_failure(static_cast<std::int32_t>(Status::output_failed), message));
+  r.message = std::move(message);
+  return r;
+}
+
 // Converts and writes the keyword file in one piece. The output path is looked at once,
 // before the conversion; an old keyword file there stays until the new one is ready to take
-// its place, and is removed when the conversion fails. deck_path, when given, is the deck's
-// own file, which the output must not name.
-ConvertResult convert_into(const DeckReader& reader, const char* deck_path, const char* output_path,
-                           LineEnding line_end, const HostServices& services) {
-  ConvertResult r;
-  if (output_path == nullptr || *output_path == '\0') {
-    r.status = static_cast<Status>(services.filter_failure(1502, "no keyword file path given"));
-    r.message = "no keyword file path given";
-    return r;
-  }
+// its place, and is removed when the conversion fails. names_deck(output) tells, before the
+// deck is read, whether the output path names the deck's own file, which is never touched.
+template <class NamesDeck>
+ConvertResult convert_into(const DeckReader& reader, const char* output_path,
+                           const NamesDeck& names_deck, LineEnding line_end,
+                           const HostServices& services) {
+  if (output_path == nullptr || *output_path == '\0')
+    return output_failure(services, "no keyword file path given");
   const OutputPath output(output_path);
-  if (output.is_deck(deck_path)) {
-    r.status = static_cast<Status>(
-        services.filter_failure(1502, "the keyword file path names the deck itself"));
-    r.message = "the keyword file path names the deck itself";
-    return r;
-  }
+  if (names_deck(output))
+    return output_failure(services, "the keyword file path names the deck itself");
+  ConvertResult r;
   try {
     std::string text;
     r = run_conversion(reader, line_end, text, services);
@@ -77,8 +82,9 @@ ConvertResult convert_into(const DeckReader& reader, const char* deck_path, cons
     std::string cause = output.write(text);
     if (!cause.empty()) {
       output.remove_old();
-      r.status = static_cast<Status>(services.filter_failure(1502, cause));
-      r.message = std::move(cause);
+      ConvertResult failed = output_failure(services, std::move(cause));
+      failed.notes = std::move(r.notes);
+      return failed;
     }
     return r;
   } catch (...) {
@@ -93,8 +99,14 @@ ConvertResult convert_into(const DeckReader& reader, const char* deck_path, cons
 
 ConvertResult convert_file_with(const char* deck_path, const char* output_path, LineEnding line_end,
                                 const HostServices& services) {
-  const DeckReader reader = [deck_path](ConversionState& s) { read_deck_file(deck_path, s); };
-  return convert_into(reader, deck_path, output_path, line_end, services);
+  // The deck is opened before it is read, so its identity settles whether the output path
+  // names it without another look at its path.
+  OpenedDeck deck(deck_path);
+  const DeckReader reader = [&deck](ConversionState& s) { deck.read_into(s); };
+  const auto names_deck = [&](const OutputPath& output) {
+    return output.is_deck(deck_path, deck.identity());
+  };
+  return convert_into(reader, output_path, names_deck, line_end, services);
 }
 
 ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::string& output_path,
@@ -104,8 +116,9 @@ ConvertResult convert_text_to_file(std::string_view deck_bytes, const std::strin
     splitter.feed(deck_bytes.data(), deck_bytes.size());
     splitter.finish();
   };
-  return convert_into(reader, nullptr, output_path.c_str(), resolve_line_end(options.line_ending),
-                      silent_host_services());
+  const auto names_no_deck = [](const OutputPath&) { return false; };
+  return convert_into(reader, output_path.c_str(), names_no_deck,
+                      resolve_line_end(options.line_ending), silent_host_services());
 }
 
 ConvertResult convert_file(const std::string& deck_path, const std::string& output_path,

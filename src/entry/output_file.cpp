@@ -85,22 +85,44 @@ void append_hex(std::string& s, unsigned long long v) {
   while (n > 0) s += digits[--n];
 }
 
+// The part of path up to and including its last separator: the folder a temporary file
+// beside it goes in ("" for a bare file name, which is in the working folder).
+std::string_view folder_prefix(std::string_view path) {
+#if defined(_WIN32)
+  const std::size_t last = path.find_last_of("/\\:");
+#else
+  const std::size_t last = path.rfind('/');
+#endif
+  return last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1);
+}
+
+// What a thread's temporary names start with: process and thread, asked once per thread
+// (a batch writes thousands of files, and the process id is a system call each time).
+const std::string& temporary_stem() {
+  thread_local const std::string stem = [] {
+    std::string s = kTemporaryFilePrefix;
+    append_hex(s, process_id());
+    s += '-';
+    append_hex(s, static_cast<unsigned long long>(
+                      std::hash<std::thread::id>{}(std::this_thread::get_id())));
+    s += '-';
+    return s;
+  }();
+  return stem;
+}
+
 // Opens a fresh temporary file in the folder of path. The name starts with a dot and the
 // prefix, so no listing of keyword files takes it for one; process, thread and clock make
-// it unique, and O_EXCL makes sure of it when two calls still meet.
-int open_temporary(const std::filesystem::path& folder, std::string& temp_path) {
-  const auto thread_hash = std::hash<std::thread::id>{}(std::this_thread::get_id());
+// it unique, and O_EXCL makes sure of it when two calls still meet (a process forked from
+// a thread that wrote before keeps that thread's stem).
+int open_temporary(std::string_view path, std::string& temp_path) {
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::string name = kTemporaryFilePrefix;
-    append_hex(name, process_id());
-    name += '-';
-    append_hex(name, static_cast<unsigned long long>(thread_hash));
-    name += '-';
-    append_hex(name, static_cast<unsigned long long>(tick));
-    name += '-';
-    append_hex(name, attempt);
-    temp_path = (folder / name).string();
+    temp_path = folder_prefix(path);
+    temp_path += temporary_stem();
+    append_hex(temp_path, static_cast<unsigned long long>(tick));
+    temp_path += '-';
+    append_hex(temp_path, attempt);
     int fd;
     do {
       fd = open_exclusive(temp_path.c_str());
@@ -154,10 +176,11 @@ OutputPath::OutputPath(const char* path) noexcept : path_(path) {
   inode_ = static_cast<unsigned long long>(st.st_ino);
 }
 
-bool OutputPath::is_deck(const char* deck_path) const noexcept {
+bool OutputPath::is_deck(const char* deck_path, const FileIdentity& opened) const noexcept {
   // Only a regular file can be the deck. (A symbolic link to the deck is only a link:
   // replacing it leaves the deck alone.)
   if (!regular_ || deck_path == nullptr) return false;
+  if (opened.known) return opened.device == device_ && opened.inode == inode_;
   struct stat deck {};
   return ::stat(deck_path, &deck) == 0 && static_cast<unsigned long long>(deck.st_dev) == device_ &&
          static_cast<unsigned long long>(deck.st_ino) == inode_;
@@ -179,7 +202,7 @@ OutputPath::OutputPath(const char* path) noexcept : path_(path) {
   }
 }
 
-bool OutputPath::is_deck(const char* deck_path) const noexcept {
+bool OutputPath::is_deck(const char* deck_path, const FileIdentity&) const noexcept {
   if (!regular_ || deck_path == nullptr) return false;
   try {
     std::error_code ec;
@@ -202,10 +225,8 @@ void OutputPath::remove_old() const noexcept {
 std::string OutputPath::write(std::string_view text, std::string_view what) const {
   if (kind_ == Kind::other) return write_directly(path_, text, what);
 
-  std::filesystem::path folder = std::filesystem::path(path_).parent_path();
-  if (folder.empty()) folder = ".";
   std::string temp_path;
-  const int fd = open_temporary(folder, temp_path);
+  const int fd = open_temporary(path_, temp_path);
   if (fd < 0) return failed("create", what, errno);
   std::string cause = write_all(fd, text, what);
   if (close_fd(fd) != 0 && cause.empty() && errno != EINTR) cause = failed("close", what, errno);

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "deck/deck_file.hpp"
+
 namespace qalt2morv {
 
 // What stands at a keyword file's path, looked at once per conversion: nothing, an old keyword
@@ -16,8 +18,9 @@ class OutputPath {
   explicit OutputPath(const char* path) noexcept;
 
   // True when the path is the deck's own file, which must be neither removed nor written over.
-  // (A symbolic link to the deck is only a link: replacing it leaves the deck alone.)
-  bool is_deck(const char* deck_path) const noexcept;
+  // (A symbolic link to the deck is only a link: replacing it leaves the deck alone.) The
+  // opened deck's identity answers it; without one the deck's path is looked at.
+  bool is_deck(const char* deck_path, const FileIdentity& opened = {}) const noexcept;
 
   // After a failed conversion: an old keyword file at the path is removed; nothing else is.
   void remove_old() const noexcept;

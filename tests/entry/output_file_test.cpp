@@ -149,5 +149,51 @@ TEST_F(OutputFile, DeckTextToFileKeepsTheFileContract) {
 #endif
 }
 
+// A keyword file path that leads to the deck itself is refused before anything is written or
+// removed, whatever the deck holds; a symbolic link to the deck is only a link and is replaced.
+TEST_F(OutputFile, APathToTheDeckItselfIsRefusedAndTheDeckKept) {
+  const std::string example = read_file(QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck");
+  const std::string malformed = "U\n" + std::string(146, '\n') + "12a4\n";
+  struct Case {
+    const char* name;
+    std::string deck_bytes;
+    bool hard_link;      // the output is a second name of the deck's file
+    bool through_link;   // the output names the deck through a linked folder
+    bool symbolic_link;  // the output is a symbolic link to the deck
+    bool refused;
+  };
+  const Case cases[] = {
+    {"same path", example, false, false, false, true},
+    {"same path, malformed deck", malformed, false, false, false, true},
+#if !defined(_WIN32)
+    {"hard link", example, true, false, false, true},
+    {"linked folder", malformed, false, true, false, true},
+    {"symbolic link", example, false, false, true, false},
+#endif
+  };
+  for (const auto& c : cases) {
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    const fs::path deck = dir_ / "e101.deck";
+    write_file(deck, c.deck_bytes);
+    fs::path out = deck;
+    if (c.hard_link) fs::create_hard_link(deck, out = dir_ / "e101.kw");
+    if (c.symbolic_link) fs::create_symlink(deck, out = dir_ / "e101.kw");
+    if (c.through_link) {
+      fs::create_directory_symlink(dir_, dir_ / "linked");
+      out = dir_ / "linked" / "e101.deck";
+    }
+    const ConvertResult r = convert_file(deck.string(), out.string());
+    if (c.refused) {
+      EXPECT_EQ(r.status, Status::output_failed) << c.name;
+      EXPECT_EQ(r.message, "the keyword file path names the deck itself") << c.name;
+    } else {
+      EXPECT_TRUE(r.ok()) << c.name << ": " << r.message;
+      EXPECT_FALSE(fs::is_symlink(out)) << c.name;
+    }
+    EXPECT_EQ(read_file(deck), c.deck_bytes) << c.name << ": the deck is untouched";
+  }
+}
+
 }  // namespace
 }  // namespace qalt2morv
