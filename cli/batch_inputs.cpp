@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <system_error>
 
 namespace qalt2morv::cli {
@@ -45,21 +46,18 @@ bool match_bracket(std::string_view pattern, std::size_t& p, char c, bool case_b
   return true;
 }
 
-bool is_hidden(const fs::path& p) {
-  const std::string name = p.filename().string();
-  return !name.empty() && name[0] == '.';
-}
+bool is_hidden(std::string_view name) { return !name.empty() && name[0] == '.'; }
 
 bool has_sub_folder(const fs::path& root) {
   std::error_code ec;
   for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code fe;
-    if (!is_hidden(it->path()) && it->is_directory(fe)) return true;
+    if (!is_hidden(file_name_of(it->path())) && it->is_directory(fe)) return true;
   }
   return false;
 }
 
-bool wanted(const InputRules& rules, const std::string& name) {
+bool wanted(const InputRules& rules, std::string_view name) {
   if (rules.glob.empty()) return name_matches("*.deck", name, true);
   return name_matches(rules.glob, name, false);
 }
@@ -74,22 +72,22 @@ bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<De
   if (rules.recursive) {
     for (fs::recursive_directory_iterator it(root, options, ec), end; !ec && it != end;
          it.increment(ec)) {
-      if (is_hidden(it->path())) {
+      const std::string name = file_name_of(it->path());
+      if (is_hidden(name)) {
         if (it->is_directory(ec)) it.disable_recursion_pending();
         ec.clear();
         continue;
       }
       std::error_code fe;
-      if (!it->is_regular_file(fe) || !wanted(rules, it->path().filename().string())) continue;
+      if (!it->is_regular_file(fe) || !wanted(rules, name)) continue;
       const fs::path rel = it->path().parent_path().lexically_relative(root);
       found.push_back({it->path().string(), rel == "." ? std::string() : rel.generic_string()});
     }
   } else {
     for (fs::directory_iterator it(root, options, ec), end; !ec && it != end; it.increment(ec)) {
+      const std::string name = file_name_of(it->path());
       std::error_code fe;
-      if (is_hidden(it->path()) || !it->is_regular_file(fe) ||
-          !wanted(rules, it->path().filename().string()))
-        continue;
+      if (is_hidden(name) || !it->is_regular_file(fe) || !wanted(rules, name)) continue;
       found.push_back({it->path().string(), std::string()});
     }
   }
@@ -108,11 +106,31 @@ bool scan_folder(const std::string& arg, const InputRules& rules, std::vector<De
   std::sort(found.begin(), found.end(), [](const DeckInput& a, const DeckInput& b) {
     return a.sub_folder != b.sub_folder ? a.sub_folder < b.sub_folder : a.deck < b.deck;
   });
-  out.insert(out.end(), found.begin(), found.end());
+  out.insert(out.end(), std::make_move_iterator(found.begin()),
+             std::make_move_iterator(found.end()));
   return true;
 }
 
 }  // namespace
+
+// A listing makes thousands of these: on POSIX the name is the text after the last slash,
+// which the path already holds (filename() would build a second path first).
+std::string file_name_of(std::string_view path) {
+#if defined(_WIN32)
+  return fs::path(path).filename().string();
+#else
+  const std::size_t slash = path.rfind('/');
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+#endif
+}
+
+std::string file_name_of(const fs::path& path) {
+#if defined(_WIN32)
+  return path.filename().string();
+#else
+  return file_name_of(std::string_view(path.native()));
+#endif
+}
 
 bool name_matches(std::string_view pattern, std::string_view name, bool case_blind) {
   // Iterative with one backtrack point for the last '*': linear in practice, no recursion.

@@ -2,6 +2,7 @@
 // default), sub-folders when recursive, and where each keyword file goes.
 #pragma once
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -18,6 +19,10 @@ struct InputRules {
   std::string glob;  // names a folder contributes; empty: "*.deck" in any letter case
   bool recursive = false;
 };
+
+// The last component of path, as filename() names it ("" for a path ending in a separator).
+std::string file_name_of(const std::filesystem::path& path);
+std::string file_name_of(std::string_view path);
 
 // fnmatch-style match of a whole name: '*', '?', "[abc]", "[a-z]", "[!a]"; case_blind
 // compares ASCII letters regardless of case.

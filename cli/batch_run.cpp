@@ -8,10 +8,10 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <set>
 #include <system_error>
 #include <thread>
+#include <unordered_map>
 
 #include "batch_inputs.hpp"
 #include "batch_report.hpp"
@@ -69,13 +69,41 @@ bool create_folders(const std::set<fs::path>& folders, std::ostream& err) {
   return true;
 }
 
+// Where each deck's keyword file goes, and the folders they go into. Two decks that would
+// write the same keyword file: the later one fails instead of overwriting the earlier one's
+// result.
+void plan_outputs(const Settings& st, std::vector<DeckInput>& inputs, std::vector<Job>& jobs,
+                  std::set<fs::path>& folders) {
+  std::unordered_map<std::string_view, std::size_t> claimed;  // output -> first deck taking it
+  claimed.reserve(inputs.size());
+  const std::string* sub_folder = nullptr;
+  std::string folder;  // the output folder of sub_folder, ending in a separator
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    // Decks come folder by folder: the output folder is worked out once per folder.
+    if (sub_folder == nullptr || *sub_folder != inputs[i].sub_folder) {
+      sub_folder = &inputs[i].sub_folder;
+      fs::path path = fs::path(st.out_dir);
+      if (!sub_folder->empty()) path /= fs::path(*sub_folder);
+      folders.insert(path);
+      folder = (path / "").string();
+    }
+    fs::path name(file_name_of(std::string_view(inputs[i].deck)));  // before the deck moves
+    name.replace_extension(st.ext);
+    jobs[i].deck = std::move(inputs[i].deck);
+    jobs[i].output = folder + name.string();
+  }
+  // The jobs are all in place: their output texts stay where they are from here on.
+  for (std::size_t i = 0; i < jobs.size(); ++i)
+    jobs[i].collides = !claimed.emplace(jobs[i].output, i).second;
+}
+
 // Temporary files a killed run left behind in a folder this batch writes into.
 void remove_stale_temporaries(const std::set<fs::path>& folders) {
-  const std::string prefix = kTemporaryFilePrefix;
+  const std::string_view prefix = kTemporaryFilePrefix;
   for (const auto& folder : folders) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      if (it->path().filename().string().rfind(prefix, 0) != 0) continue;
+      if (file_name_of(it->path()).rfind(prefix, 0) != 0) continue;
       std::error_code fe;
       if (it->is_regular_file(fe)) fs::remove(it->path(), fe);
     }
@@ -134,19 +162,7 @@ int convert_batch(const Settings& st, std::ostream& err, bool err_is_terminal) {
 
   std::vector<Job> jobs(inputs.size());
   std::set<fs::path> folders{fs::path(st.out_dir)};
-  std::map<std::string, std::size_t> claimed;  // output name -> first deck that takes it
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    fs::path name = fs::path(inputs[i].deck).filename();
-    name.replace_extension(st.ext);
-    fs::path folder = fs::path(st.out_dir);
-    if (!inputs[i].sub_folder.empty()) folder /= fs::path(inputs[i].sub_folder);
-    folders.insert(folder);
-    jobs[i].deck = inputs[i].deck;
-    jobs[i].output = (folder / name).string();
-    // Two decks that would write the same keyword file: the later one fails instead of
-    // overwriting the earlier one's result.
-    jobs[i].collides = !claimed.emplace(jobs[i].output, i).second;
-  }
+  plan_outputs(st, inputs, jobs, folders);
   if (!create_folders(folders, err)) return kExitConversionFailed;
   remove_stale_temporaries(folders);
 

@@ -205,6 +205,16 @@ TEST(DeckNames, Patterns) {
   }
 }
 
+// The batch names keyword files after the last component of a deck's path; its own cut must
+// agree with the standard library's for every shape of path.
+TEST(DeckNames, FileNameIsTheLastComponentAsFilenameGivesIt) {
+  for (const std::string path : {"plant/E-101.deck", "E-101.deck", "/abs/dir/x.deck", "dir/", "/",
+                                 "", ".", "a/..", "dir//x.deck", ".hidden"}) {
+    EXPECT_EQ(file_name_of(std::string_view(path)), fs::path(path).filename().string()) << path;
+    EXPECT_EQ(file_name_of(fs::path(path)), fs::path(path).filename().string()) << path;
+  }
+}
+
 TEST_F(Cli, ArchiveOfPlantFoldersIsMirroredDecksOnly) {
   const fs::path archive = dir_ / "archive";
   const fs::path out = dir_ / "out";
