@@ -18,6 +18,7 @@
 #include "cli_app.hpp"
 #include "commands.hpp"
 #include "signals.hpp"
+#include "stale_temporaries.hpp"
 
 namespace qalt2morv::cli {
 
@@ -95,19 +96,6 @@ void plan_outputs(const Settings& st, std::vector<DeckInput>& inputs, std::vecto
   // The jobs are all in place: their output texts stay where they are from here on.
   for (std::size_t i = 0; i < jobs.size(); ++i)
     jobs[i].collides = !claimed.emplace(jobs[i].output, i).second;
-}
-
-// Temporary files a killed run left behind in a folder this batch writes into.
-void remove_stale_temporaries(const std::set<fs::path>& folders) {
-  const std::string_view prefix = kTemporaryFilePrefix;
-  for (const auto& folder : folders) {
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-      if (file_name_of(it->path()).rfind(prefix, 0) != 0) continue;
-      std::error_code fe;
-      if (it->is_regular_file(fe)) fs::remove(it->path(), fe);
-    }
-  }
 }
 
 const char* status_word(Outcome o) {

@@ -12,7 +12,14 @@
 #include "cli/cli_run.hpp"
 #include "cli_app.hpp"
 #include "qalt2morv/convert.hpp"
+#include "stale_temporaries.hpp"
 #include "support/test_files.hpp"
+
+#if defined(_WIN32)
+#include <process.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -23,6 +30,14 @@ using testing::read_file;
 using testing::write_file;
 
 const std::string kExample = QALT2MORV_EXAMPLES_DIR "/aes_crude_preheat.deck";
+
+unsigned long this_process_id() {
+#if defined(_WIN32)
+  return static_cast<unsigned long>(::_getpid());
+#else
+  return static_cast<unsigned long>(::getpid());
+#endif
+}
 
 std::string expected_keywords(const std::string& deck_path, LineEnding ending = LineEnding::lf) {
   std::string text;
@@ -319,14 +334,26 @@ TEST_F(Cli, UpdateConvertsOnlyMissingOrOlderKeywordFiles) {
   EXPECT_EQ(read_file(out / "E-3.kw"), "newer than its deck, kept");
 }
 
-TEST_F(Cli, BatchRemovesTemporaryFilesOfAKilledRun) {
+// A temporary is removed only when the process named in it has ended: another batch or the
+// host may be writing into the same folder at this moment.
+TEST_F(Cli, BatchRemovesTemporaryFilesOfAKilledRunOnly) {
   const fs::path out = dir_ / "out";
   fs::create_directories(out);
-  const std::string stale = std::string(kTemporaryFilePrefix) + "1234-5678";
-  write_file(out / stale, "half a keyword fi");
+  std::ostringstream own;
+  own << std::hex << this_process_id();
+  const std::string prefix = kTemporaryFilePrefix;
+  const std::string ended = prefix + "7ffffff0-1a2b-3c4d-0";  // beyond any process id
+  const std::string nameless = prefix + "1234";               // says no writer
+  const std::string running = prefix + own.str() + "-1a2b-3c4d-0";
+  for (const auto& name : {ended, nameless, running}) write_file(out / name, "half a keyword fi");
   write_file(out / "keep.txt", "not ours");
+  EXPECT_TRUE(is_stale_temporary(ended));
+  EXPECT_TRUE(is_stale_temporary(nameless));
+  EXPECT_FALSE(is_stale_temporary(running));
+  EXPECT_FALSE(is_stale_temporary("keep.txt"));
   ASSERT_EQ(run_cli({"convert", kExample, "--out-dir", out.string(), "-q"}).code, kExitOk);
-  EXPECT_EQ(files_under(out), (std::vector<std::string>{"aes_crude_preheat.kw", "keep.txt"}));
+  EXPECT_EQ(files_under(out),
+            (std::vector<std::string>{running, "aes_crude_preheat.kw", "keep.txt"}));
 }
 
 TEST_F(Cli, ReportsListEveryDeckWithItsStatus) {
