@@ -33,7 +33,11 @@ std::string_view field_without_blanks(const DeckLine& line, char (&squeezed)[kRe
   int last = kRealColumns;
   while (columns[last - 1] == ' ') --last;
   const auto n = static_cast<std::size_t>(last - first);
-  if (std::memchr(columns + first, ' ', n) == nullptr) return std::string_view(columns + first, n);
+  // Blanks inside the number: all blanks of the field less those around it, counted over the
+  // fixed eleven columns (no library call, no jump that depends on the number's length).
+  int blanks = 0;
+  for (int i = 0; i < kRealColumns; ++i) blanks += columns[i] == ' ';
+  if (blanks == kRealColumns - static_cast<int>(n)) return std::string_view(columns + first, n);
   std::size_t m = 0;
   for (int i = first; i < last; ++i) {
     if (columns[i] != ' ') squeezed[m++] = columns[i];
@@ -184,7 +188,9 @@ void decode_integer(const ConversionState& s, int k, std::int64_t& field) {
 TolerantRead tolerant_read(ConversionState& s, int k) {
   static_assert(kSearchColumns == Text40::size());
   if (has_line(s, k)) std::memcpy(s.search_copy.data(), line_of(s, k).data(), kSearchColumns);
-  const bool point = std::memchr(s.search_copy.data(), '.', kSearchColumns) != nullptr;
+  int points = 0;  // counted over all forty columns: no jump on where the point stands
+  for (const char c : s.search_copy.c) points += c == '.';
+  const bool point = points != 0;
 
   // A line the deck lacks is blank in the store, so either rule gives 0 for it.
   const DeckLine& line = line_of(s, k);
