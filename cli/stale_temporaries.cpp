@@ -31,9 +31,7 @@ unsigned long long writer_of(std::string_view name) {
   std::size_t i = prefix.size();
   for (; i < name.size() && name[i] != '-'; ++i) {
     const char c = name[i];
-    const int digit = c >= '0' && c <= '9'   ? c - '0'
-                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                                             : -1;
+    const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
     if (digit < 0 || pid > (ULLONG_MAX >> 4)) return 0;
     pid = pid * 16 + static_cast<unsigned>(digit);
   }
