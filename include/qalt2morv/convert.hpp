@@ -31,8 +31,9 @@ struct ConversionNote {
 };
 
 // Names of the temporary files keyword files are written under before they are renamed
-// into place. A file of this name left by a killed process is never a keyword file; a tool
-// converting into the folder again may remove it.
+// into place: the prefix, the writing process's id in lower-case hex, '-', then more. A file
+// of this name is never a keyword file; once the process named in it has ended (it was
+// killed), a tool converting into the folder again may remove it.
 inline constexpr const char* kTemporaryFilePrefix = ".qalt2morv-tmp-";
 
 struct ConvertOptions {

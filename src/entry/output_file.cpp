@@ -96,30 +96,21 @@ std::string_view folder_prefix(std::string_view path) {
   return last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1);
 }
 
-// What a thread's temporary names start with: process and thread, asked once per thread
-// (a batch writes thousands of files, and the process id is a system call each time).
-const std::string& temporary_stem() {
-  thread_local const std::string stem = [] {
-    std::string s = kTemporaryFilePrefix;
-    append_hex(s, process_id());
-    s += '-';
-    append_hex(s, static_cast<unsigned long long>(
-                      std::hash<std::thread::id>{}(std::this_thread::get_id())));
-    s += '-';
-    return s;
-  }();
-  return stem;
-}
-
 // Opens a fresh temporary file in the folder of path. The name starts with a dot and the
 // prefix, so no listing of keyword files takes it for one; process, thread and clock make
-// it unique, and O_EXCL makes sure of it when two calls still meet (a process forked from
-// a thread that wrote before keeps that thread's stem).
+// it unique, and O_EXCL makes sure of it when two calls still meet. The process id comes
+// right after the prefix: a batch that finds the file later removes it only when that
+// process has ended (so it is asked each time, never kept across a fork).
 int open_temporary(std::string_view path, std::string& temp_path) {
+  const auto thread_hash = std::hash<std::thread::id>{}(std::this_thread::get_id());
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
     const auto tick = std::chrono::steady_clock::now().time_since_epoch().count();
     temp_path = folder_prefix(path);
-    temp_path += temporary_stem();
+    temp_path += kTemporaryFilePrefix;
+    append_hex(temp_path, process_id());
+    temp_path += '-';
+    append_hex(temp_path, static_cast<unsigned long long>(thread_hash));
+    temp_path += '-';
     append_hex(temp_path, static_cast<unsigned long long>(tick));
     temp_path += '-';
     append_hex(temp_path, attempt);
