@@ -61,10 +61,14 @@ constexpr int kDomeSlots = 3;
 
 struct ConversionState {
   // ---- Line store (deck loader) ----
-  std::array<DeckLine, kDeckMaxLines> lines;  // lines[k - 1] is deck line k, k <= line_count
-  // Most deck lines are empty: only a line that holds text is written to the store (blank
-  // padded); an empty one reads as a blank line without ever being filled.
-  std::array<bool, kDeckMaxLines> line_has_text{};
+  // Most deck lines are empty: only the lines that hold text are stored (blank padded), one
+  // after another as they come. line_place[k - 1] is where deck line k stands in lines; 0,
+  // a blank line, for an empty line and for every line beyond the line count. The loader
+  // may write into the first free place before it knows whether a line holds text, so the
+  // store has one place more than lines can take.
+  std::array<DeckLine, kDeckMaxLines + 2> lines;
+  std::array<std::uint16_t, kDeckMaxLines> line_place{};
+  int places_used = 1;  // place 0 is the blank line
   int line_count = 0;
   int leading_blank_shift = 0;  // columns every line was moved left by (deck line 1 decides)
   FixedText<10> unit_letter_text;
@@ -292,9 +296,9 @@ struct ConversionState {
   // ---- What the deck left unrecognised ----
   std::vector<Note> notes;
 
-  // The line store is not cleared: the loader blank-pads every line of text it reads, and an
-  // empty line or one beyond the line count is never taken from the store (it reads blank).
-  ConversionState() {}
+  // The line store is not cleared: the loader blank-pads every line of text it stores, and
+  // an empty line or one beyond the line count reads the blank place 0.
+  ConversionState() { lines[0].fill(' '); }
 };
 
 }  // namespace qalt2morv

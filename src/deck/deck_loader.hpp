@@ -21,8 +21,14 @@ class LineSplitter {
   void finish();
 
  private:
+  // Stores the lines of [p, end) that end in it while no line is open; returns where the
+  // rest begins.
+  const char* store_whole_lines(const char* p, const char* end);
   void append(const char* text, std::size_t length);
   void end_line();
+
+  static constexpr std::size_t kLfBatch = 256;      // line ends found per round
+  static constexpr std::size_t kLfSpan = 1u << 15;  // bytes looked at per round (fit 16 bits)
 
   ConversionState& s_;
   int column_ = 0;
@@ -30,6 +36,10 @@ class LineSplitter {
   bool pending_cr_ = false;
   bool full_ = false;
 };
+
+// The store's copy of line index (deck line index + 1), given a blank place first when the
+// line had none: for the loader and for whoever sets a line's text.
+DeckLine& stored_line(ConversionState& s, int index);
 
 // Normalises deck line 1 and the store (leading-blank shift, star prefix) and decodes the
 // unit letter. Runs once, after the lines are read.

@@ -26,9 +26,7 @@ inline constexpr DeckLine kBlankLine = make_blank_line();
 
 // Deck line k; a line the deck lacks, or an empty one, is blank.
 inline const DeckLine& line_of(const ConversionState& s, int k) {
-  return has_line(s, k) && s.line_has_text[static_cast<std::size_t>(k - 1)]
-             ? s.lines[static_cast<std::size_t>(k - 1)]
-             : kBlankLine;
+  return has_line(s, k) ? s.lines[s.line_place[static_cast<std::size_t>(k - 1)]] : kBlankLine;
 }
 
 // Real edit rule over columns 1 to 11 of deck line k (blanks ignored, five implied decimals

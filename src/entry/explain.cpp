@@ -17,6 +17,7 @@
 
 #include "deck/deck_file.hpp"
 #include "deck/deck_loader.hpp"
+#include "deck/field_kinds.hpp"
 #include "entry/conversion_run.hpp"
 #include "entry/record_spans.hpp"
 
@@ -123,11 +124,12 @@ class Explainer {
     const DeckLine replacement = variant_line(variant == Variant::seven);
     if (deck_.lines[static_cast<std::size_t>(line - 1)] == replacement) return o;
     const DeckReader reader = [&](ConversionState& s) {
-      // A line beyond the line count is never taken from the store: only those before are copied.
-      std::copy_n(deck_.lines.begin(), deck_.line_count, s.lines.begin());
-      std::fill_n(s.line_has_text.begin(), deck_.line_count, true);  // the copies are whole lines
+      // A line beyond the line count is never taken from the store: only those before are
+      // copied, each as a whole line.
+      for (int k = 0; k < deck_.line_count; ++k)
+        deck::stored_line(s, k) = deck_.lines[static_cast<std::size_t>(k)];
       s.line_count = deck_.line_count;
-      s.lines[static_cast<std::size_t>(line - 1)] = replacement;
+      deck::stored_line(s, line - 1) = replacement;
     };
     if (!run_conversion(reader, line_end_, scratch.text, silent_host_services()).ok()) {
       o.failed = true;
@@ -185,16 +187,9 @@ Explanation explain_with(const DeckReader& read_deck, const ConvertOptions& opti
   auto deck = std::make_unique<LoadedDeck>();
   const DeckReader keep_loaded = [&](ConversionState& s) {
     read_deck(s);
-    // The loader leaves an empty line's store untouched: it is kept here as the blank line
-    // it reads as.
-    for (int k = 0; k < s.line_count; ++k) {
-      const auto i = static_cast<std::size_t>(k);
-      if (s.line_has_text[i]) {
-        deck->lines[i] = s.lines[i];
-      } else {
-        deck->lines[i].fill(' ');
-      }
-    }
+    // An empty line is kept as the blank line it reads as.
+    for (int k = 0; k < s.line_count; ++k)
+      deck->lines[static_cast<std::size_t>(k)] = deck::line_of(s, k + 1);
     deck->line_count = s.line_count;
   };
   const LineEnding line_end = resolve_line_end(options.line_ending);

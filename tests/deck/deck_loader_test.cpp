@@ -72,13 +72,44 @@ TEST(DeckLoader, PiecesOfAnySizeGiveTheSameLines) {
   EXPECT_EQ(line_text(*whole, 6, 5), "last ");
 }
 
+// Every length of line, with LF or CRLF, between other lines and as the last line of the
+// deck (where fewer bytes follow than a short line's copy takes): the stored line is the
+// text, cut after column 90, padded with blanks; an empty line reads blank.
+TEST(DeckLoader, EveryLineLengthIsStoredAsItsTextPaddedWithBlanks) {
+  for (const std::size_t length : {0, 1, 2, 7, 14, 15, 16, 17, 18, 31, 32, 33, 89, 90, 91, 120}) {
+    for (const char* eol : {"\n", "\r\n"}) {
+      std::string text;
+      for (std::size_t i = 0; i < length; ++i) text += static_cast<char>('a' + i % 26);
+      DeckLine expected;
+      expected.fill(' ');
+      std::copy_n(text.begin(), std::min<std::size_t>(length, kDeckColumns), expected.begin());
+      const std::string middle =
+          "U" + std::string(eol) + "\n" + text + eol + text + eol + "next line of text" + eol;
+      const std::string last = "U" + std::string(eol) + "\n" + text + eol;
+      const std::string unended = "U" + std::string(eol) + "\n" + text;
+      for (const std::string& deck : {middle, last, unended}) {
+        auto s = load(deck);
+        const std::string label = std::to_string(length) + (eol[0] == '\r' ? " crlf " : " lf ") +
+                                  std::to_string(deck.size());
+        EXPECT_EQ(line_of(*s, 3), expected) << label;
+        EXPECT_EQ(line_text(*s, 2), std::string(12, ' ')) << label;
+        if (&deck == &middle) {
+          EXPECT_EQ(line_of(*s, 4), expected) << label;
+          EXPECT_EQ(line_text(*s, 5, 18), "next line of text ") << label;
+          EXPECT_EQ(line_text(*s, 6), std::string(12, ' ')) << label << ": beyond the deck";
+        }
+      }
+    }
+  }
+}
+
 TEST(DeckLoader, LongLinesAreCutAfterColumnNinety) {
   std::string long_line(200, 'x');
   long_line[89] = 'y';
   auto s = load("U\n" + long_line + "\nz\n");
   EXPECT_EQ(s->line_count, 3);
-  EXPECT_EQ(s->lines[1][89], 'y');
-  EXPECT_EQ(s->lines[2][0], 'z');
+  EXPECT_EQ(line_of(*s, 2)[89], 'y');
+  EXPECT_EQ(line_of(*s, 3)[0], 'z');
 }
 
 TEST(DeckLoader, AtMostAThousandLinesAreRead) {
@@ -99,10 +130,10 @@ TEST(DeckLoader, LeadingBlankShiftMovesEveryLineAndDuplicatesTheLastColumns) {
   {
     auto s = load(" U\n" + line2 + "\n");
     EXPECT_EQ(s->unit_system, 1.0f);
-    EXPECT_EQ(s->lines[1][0], 'B');
-    EXPECT_EQ(s->lines[1][78], 'Z');  // from column 80
-    EXPECT_EQ(s->lines[1][79], 'Z');  // kept: appears twice
-    EXPECT_EQ(std::string(s->lines[1].data() + 80, 10), "0123456789");
+    EXPECT_EQ(line_of(*s, 2)[0], 'B');
+    EXPECT_EQ(line_of(*s, 2)[78], 'Z');  // from column 80
+    EXPECT_EQ(line_of(*s, 2)[79], 'Z');  // kept: appears twice
+    EXPECT_EQ(std::string(line_of(*s, 2).data() + 80, 10), "0123456789");
   }
   {
     auto s = load("  **U\nDESIGN\n");
