@@ -9,6 +9,8 @@ each: `qalt2morv convert DIR --out-dir OUT -j 1 -q`, the same with -j 2, and the
 (bench/batch_floor.c), which does the same file work per deck without converting: read the
 deck, remove the old output, create it, write as many bytes with one write, close. Prints the
 median wall-clock times and two ratios: command / floor with one worker, one worker / two.
+For the second it also runs the floor as two processes at once, each on half of the decks:
+how far the file work alone gains from a second core on this machine.
 """
 
 from __future__ import annotations
@@ -62,12 +64,17 @@ def prepare(args, deck_dir, out_dir):
                 fh.write(next(decks))
     else:
         raise SystemExit('%s: decks still without a keyword file after 20 rounds' % deck_dir)
-    manifest = os.path.join(os.path.dirname(deck_dir), 'floor_manifest.txt')
-    with open(manifest, 'w') as fh:
-        for n in sorted(os.listdir(deck_dir)):
-            out = os.path.join(out_dir, n[:-len('.deck')] + '.kw')
-            fh.write('%s %s %d\n' % (os.path.join(deck_dir, n), out, os.path.getsize(out)))
-    return manifest
+    lines = []
+    for n in sorted(os.listdir(deck_dir)):
+        out = os.path.join(out_dir, n[:-len('.deck')] + '.kw')
+        lines.append('%s %s %d\n' % (os.path.join(deck_dir, n), out, os.path.getsize(out)))
+    manifests = []
+    for name, part in (('floor_manifest.txt', lines), ('floor_first_half.txt', lines[:len(lines) // 2]),
+                       ('floor_second_half.txt', lines[len(lines) // 2:])):
+        manifests.append(os.path.join(os.path.dirname(deck_dir), name))
+        with open(manifests[-1], 'w') as fh:
+            fh.writelines(part)
+    return manifests
 
 
 def children_cpu():
@@ -75,14 +82,16 @@ def children_cpu():
     return r.ru_utime + r.ru_stime
 
 
-def timed(cmd):
-    """(wall-clock seconds, CPU seconds) of one whole run of cmd."""
+def timed(cmds):
+    """(wall-clock seconds, CPU seconds) of one whole run of the commands, started together."""
     cpu = children_cpu()
     start = time.perf_counter()
-    rc = subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+    running = [subprocess.Popen(c, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL) for c in cmds]
+    codes = [p.wait() for p in running]
     elapsed = time.perf_counter() - start
-    if rc != 0:
-        raise SystemExit('failed (exit %d): %s' % (rc, ' '.join(cmd)))
+    for c, rc in zip(cmds, codes):
+        if rc != 0:
+            raise SystemExit('failed (exit %d): %s' % (rc, ' '.join(c)))
     return elapsed, children_cpu() - cpu
 
 
@@ -107,11 +116,12 @@ def main():
 
     deck_dir = os.path.join(args.work, 'decks')
     out_dir = os.path.join(args.work, 'kw')
-    manifest = prepare(args, deck_dir, out_dir)
+    manifest, first_half, second_half = prepare(args, deck_dir, out_dir)
     programs = {
-        '-j 1': [args.cli, 'convert', deck_dir, '--out-dir', out_dir, '-j', '1', '-q'],
-        '-j 2': [args.cli, 'convert', deck_dir, '--out-dir', out_dir, '-j', '2', '-q'],
-        'floor': [args.floor, manifest],
+        '-j 1': [[args.cli, 'convert', deck_dir, '--out-dir', out_dir, '-j', '1', '-q']],
+        '-j 2': [[args.cli, 'convert', deck_dir, '--out-dir', out_dir, '-j', '2', '-q']],
+        'floor': [[args.floor, manifest]],
+        'floor x2': [[args.floor, first_half], [args.floor, second_half]],
     }
     print('%d decks of %d lines in %s; %s' % (args.count, args.lines, args.work, args.cli))
     print('load average before: %s' % ' '.join('%.2f' % x for x in os.getloadavg()))
@@ -128,10 +138,11 @@ def main():
     med = {name: statistics.median(t) for name, t in times.items()}
     med_cpu = {name: statistics.median(t) for name, t in cpu.items()}
     for name in programs:
-        print('%-6s median %.3f s  (%s)   CPU %.3f s' % (name, med[name], ' '.join('%.3f' % t for t in times[name]),
+        print('%-8s median %.3f s  (%s)   CPU %.3f s' % (name, med[name], ' '.join('%.3f' % t for t in times[name]),
                                                        med_cpu[name]))
     print('command -j 1 / floor: %.2f' % (med['-j 1'] / med['floor']))
     print('-j 1 / -j 2:          %.2f' % (med['-j 1'] / med['-j 2']))
+    print('(the floor alone, one process / two at once: %.2f)' % (med['floor'] / med['floor x2']))
     # CPU time is what a busy machine disturbs least; wall clock is what the user waits for.
     print('(CPU time, command -j 1 / floor: %.2f)' % (med_cpu['-j 1'] / med_cpu['floor']))
     if not args.keep:

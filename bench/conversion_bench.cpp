@@ -1,7 +1,7 @@
 // Conversion speed for every example deck and a few generated ones of 499 and 1000 lines: in
 // memory, file to file through the exported function, and the file I/O floor (read the deck,
 // remove the output, write the same bytes with one write). Prints the ratio of file-to-file
-// time to the floor.
+// time to the floor. Also in memory: 500 different generated decks one after another.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -43,6 +43,18 @@ void in_memory(benchmark::State& state, const std::string& deck_path) {
     benchmark::DoNotOptimize(text.data());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * deck.size()));
+}
+
+// One deck after another from a set in which every deck differs, as a batch converts them:
+// the branch predictor cannot learn one deck's path through the converter.
+void in_memory_varied(benchmark::State& state, const std::vector<std::string>& decks) {
+  std::string text;
+  std::size_t next = 0;
+  for (auto _ : state) {
+    qalt2morv::convert_text(decks[next], text);
+    benchmark::DoNotOptimize(text.data());
+    next = next + 1 == decks.size() ? 0 : next + 1;
+  }
 }
 
 void file_to_file(benchmark::State& state, const std::string& deck_path, const std::string& name) {
@@ -134,6 +146,16 @@ int main(int argc, char** argv) {
     }
   }
   std::sort(decks.begin(), decks.end());
+  std::vector<std::string> varied;
+  for (const auto& e : fs::directory_iterator(QALT2MORV_GENERATED_DECKS_DIR "/varied", ec)) {
+    std::string deck = read_file(e.path().string());
+    std::string text;
+    if (qalt2morv::convert_text(deck, text).ok()) varied.push_back(std::move(deck));
+  }
+  if (!varied.empty()) {
+    benchmark::RegisterBenchmark("in_memory/varied_499", in_memory_varied, varied)
+        ->Unit(benchmark::kMicrosecond);
+  }
   for (const auto& d : decks) {
     const std::string name = fs::path(d).stem().string();
     benchmark::RegisterBenchmark(("in_memory/" + name).c_str(), in_memory, d)
