@@ -177,12 +177,22 @@ std::int64_t parse_integer_field(const DeckLine& line, int k) {
   return negative ? -value : value;
 }
 
+namespace {
+
+// Most deck lines are empty, and an empty or missing line reads 0 by either edit rule: its
+// blank columns need not be parsed.
+bool reads_blank(const ConversionState& s, int k) {
+  return !has_line(s, k) || s.line_place[static_cast<std::size_t>(k - 1)] == 0;
+}
+
+}  // namespace
+
 void decode_real(const ConversionState& s, int k, float& field) {
-  if (has_line(s, k)) field = parse_real_field(line_of(s, k), k);
+  if (has_line(s, k)) field = reads_blank(s, k) ? 0.0f : parse_real_field(line_of(s, k), k);
 }
 
 void decode_integer(const ConversionState& s, int k, std::int64_t& field) {
-  if (has_line(s, k)) field = parse_integer_field(line_of(s, k), k);
+  if (has_line(s, k)) field = reads_blank(s, k) ? 0 : parse_integer_field(line_of(s, k), k);
 }
 
 TolerantRead tolerant_read(ConversionState& s, int k) {
@@ -192,11 +202,11 @@ TolerantRead tolerant_read(ConversionState& s, int k) {
   for (const char c : s.search_copy.c) points += c == '.';
   const bool point = points != 0;
 
-  // A line the deck lacks is blank in the store, so either rule gives 0 for it.
-  const DeckLine& line = line_of(s, k);
-
+  // A line the deck lacks reads blank, so either rule gives 0 for it.
   TolerantRead r;
   r.has_point = point;
+  if (reads_blank(s, k)) return r;
+  const DeckLine& line = line_of(s, k);
   if (point) {
     r.real = parse_real_field(line, k);
   } else {
