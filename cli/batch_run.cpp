@@ -70,9 +70,9 @@ bool create_folders(const std::set<fs::path>& folders, std::ostream& err) {
   return true;
 }
 
-// Where each deck's keyword file goes, and the folders they go into. Two decks that would
-// write the same keyword file: the later one fails instead of overwriting the earlier one's
-// result.
+// Where each deck's keyword file goes, and the folders they go into; the deck paths move
+// from inputs into jobs. Two decks that would write the same keyword file: the later one
+// fails instead of overwriting the earlier one's result.
 void plan_outputs(const Settings& st, std::vector<DeckInput>& inputs, std::vector<Job>& jobs,
                   std::set<fs::path>& folders) {
   std::unordered_map<std::string_view, std::size_t> claimed;  // output -> first deck taking it

@@ -23,19 +23,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The writer's process id from the name, or 0 when the name holds none.
-unsigned long long writer_of(std::string_view name) {
-  const std::string_view prefix = kTemporaryFilePrefix;
-  if (name.substr(0, prefix.size()) != prefix) return 0;
+// The writer's process id from what follows the prefix, or 0 when it holds none.
+unsigned long long writer_of(std::string_view rest) {
   unsigned long long pid = 0;
-  std::size_t i = prefix.size();
-  for (; i < name.size() && name[i] != '-'; ++i) {
-    const char c = name[i];
+  std::size_t i = 0;
+  for (; i < rest.size() && rest[i] != '-'; ++i) {
+    const char c = rest[i];
     const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
     if (digit < 0 || pid > (ULLONG_MAX >> 4)) return 0;
     pid = pid * 16 + static_cast<unsigned>(digit);
   }
-  return i < name.size() ? pid : 0;
+  return i < rest.size() ? pid : 0;
 }
 
 bool process_runs(unsigned long long pid) {
@@ -59,7 +57,7 @@ bool process_runs(unsigned long long pid) {
 bool is_stale_temporary(std::string_view name) {
   const std::string_view prefix = kTemporaryFilePrefix;
   if (name.substr(0, prefix.size()) != prefix) return false;
-  const unsigned long long pid = writer_of(name);
+  const unsigned long long pid = writer_of(name.substr(prefix.size()));
   return pid == 0 || !process_runs(pid);
 }
 
